@@ -1,0 +1,30 @@
+#include "platform/CheckedMath.h"
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+[[noreturn]] void PrintAndAbort(std::string_view what) {
+    std::fprintf(stderr, "Fendo: run-time error 6: overflow (%.*s)\n", static_cast<int>(what.size()),
+                 what.data());
+    std::abort();
+}
+
+std::atomic<OverflowHandler> g_handler{&PrintAndAbort};
+
+}  // namespace
+
+void SetOverflowHandler(OverflowHandler handler) {
+    g_handler.store(handler != nullptr ? handler : &PrintAndAbort);
+}
+
+void OverflowError(std::string_view what) {
+    g_handler.load()(what);
+    // A handler that returns would let a wrong value into play.
+    PrintAndAbort(what);
+}
+
+}  // namespace platform

@@ -1,0 +1,34 @@
+#include "platform/Surface.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace platform {
+
+Surface::Surface(int32_t width, int32_t height, uint32_t fillColorRef)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_),
+              StoredFromColorRef(fillColorRef)) {}
+
+uint32_t Surface::Pixel(int32_t x, int32_t y) const {
+    assert(x >= 0 && x < width_ && y >= 0 && y < height_);
+    return ColorRefFromStored(ScanLine(y)[x]);
+}
+
+void Surface::SetPixel(int32_t x, int32_t y, uint32_t colorRef) {
+    assert(x >= 0 && x < width_ && y >= 0 && y < height_);
+    ScanLine(y)[x] = StoredFromColorRef(colorRef);
+}
+
+void Surface::Fill(uint32_t colorRef) {
+    std::fill(pixels_.begin(), pixels_.end(), StoredFromColorRef(colorRef));
+}
+
+void Surface::Refresh() const {
+    if (refreshHook_) {
+        refreshHook_();
+    }
+}
+
+}  // namespace platform

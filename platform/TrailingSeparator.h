@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "platform/mApp_Path.h"
+
+namespace mApp_Path {
+
+// Callers append file names directly, so a folder needs exactly one separator
+// at its end. A root folder already ends in one and is left as it is.
+inline std::string WithTrailingSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != platform::kPathSeparator) {
+        folder.push_back(platform::kPathSeparator);
+    }
+    return folder;
+}
+
+}  // namespace mApp_Path

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace platform {
+inline constexpr char kPathSeparator = '/';
+}
+
+namespace mApp_Path {
+
+// The folder holding the running executable, with exactly one trailing
+// separator, so callers can append a file name directly.
+std::string AppFolder();
+
+}  // namespace mApp_Path

@@ -1,0 +1,47 @@
+#include "platform/mPPS.h"
+
+#include <cstddef>
+#include <optional>
+
+#include "platform/AtomicFile.h"
+#include "platform/IniText.h"
+
+namespace mPPS {
+namespace {
+
+// The Windows call copies into a buffer of this many characters, NUL
+// included, and callers only ever saw what fitted.
+constexpr std::size_t kProfileBufferSize = 32767;
+
+std::string AsReturnedFromBuffer(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    return std::string{text.substr(0, kProfileBufferSize - 1)};
+}
+
+}  // namespace
+
+std::string ReadProfileString(std::string_view Section, std::string_view Entry,
+                              std::string_view DefaultText, const std::string& IniPath) {
+    const platform::FileContents file = platform::ReadWholeFile(IniPath);
+    if (file.state != platform::FileState::kRead) {
+        return AsReturnedFromBuffer(DefaultText);
+    }
+    const std::optional<std::string_view> value =
+        platform::ini::FindValue(file.bytes, Section, Entry);
+    return AsReturnedFromBuffer(value.value_or(DefaultText));
+}
+
+bool WriteProfileString(std::string_view Section, std::string_view Entry, std::string_view Value,
+                        const std::string& IniPath) {
+    const platform::FileContents file = platform::ReadWholeFile(IniPath);
+    // A file that exists but cannot be read must not be replaced by one that
+    // holds only the new key.
+    if (file.state == platform::FileState::kUnreadable) {
+        return false;
+    }
+    const std::optional<std::string> updated =
+        platform::ini::WithValue(file.bytes, Section, Entry, Value);
+    return updated && platform::ReplaceFileAtomically(IniPath, *updated);
+}
+
+}  // namespace mPPS

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <Qt>
+#include <cstdint>
+
+namespace platform {
+
+// The Windows virtual-key code of a Qt key event, or 0 for a key the game
+// has no code for. Keypad keys are told apart by the keypad modifier; the
+// shift state never changes the code (Shift+A is still 65).
+int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers);
+
+}  // namespace platform

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whichever of the named package groups' packages are
+# missing. Fast when everything is there already: it only asks dpkg.
+#   install-deps.sh build|test|bench|fuzz ...
+set -euo pipefail
+
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libqt6multimedia6
+       fonts-ipafont-gothic fonts-liberation fonts-dejavu-core)
+test=(libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick)
+bench=(libbenchmark-dev libsdl2-dev)
+fuzz=(clang libclang-rt-14-dev)
+
+wanted=()
+for group in "$@"; do
+    case "$group" in
+        build) wanted+=("${build[@]}") ;;
+        test) wanted+=("${test[@]}") ;;
+        bench) wanted+=("${bench[@]}") ;;
+        fuzz) wanted+=("${fuzz[@]}") ;;
+        *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = installed ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

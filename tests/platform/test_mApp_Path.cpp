@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+
+#include "platform/TrailingSeparator.h"
+#include "platform/mApp_Path.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(WithTrailingSeparator, RootFolderKeepsItsOnlySeparator) {
+    EXPECT_EQ(mApp_Path::WithTrailingSeparator("/"), "/");
+}
+
+TEST(WithTrailingSeparator, AppendsOneSeparatorToAFolderWithoutOne) {
+    EXPECT_EQ(mApp_Path::WithTrailingSeparator("/opt/fendo"), "/opt/fendo/");
+    EXPECT_EQ(mApp_Path::WithTrailingSeparator("/opt/fendo/fdata"), "/opt/fendo/fdata/");
+}
+
+TEST(WithTrailingSeparator, LeavesAFolderThatAlreadyEndsInOne) {
+    EXPECT_EQ(mApp_Path::WithTrailingSeparator("/opt/fendo/"), "/opt/fendo/");
+}
+
+TEST(WithTrailingSeparator, LooksOnlyAtTheLastCharacter) {
+    EXPECT_EQ(mApp_Path::WithTrailingSeparator("/opt//fendo"), "/opt//fendo/");
+    EXPECT_EQ(mApp_Path::WithTrailingSeparator("/opt/fendo//"), "/opt/fendo//");
+}
+
+TEST(AppFolder, EndsInExactlyOneSeparator) {
+    const std::string folder = mApp_Path::AppFolder();
+    ASSERT_GE(folder.size(), 1u);
+    EXPECT_EQ(folder.back(), platform::kPathSeparator);
+    if (folder.size() > 1) {
+        EXPECT_NE(folder[folder.size() - 2], platform::kPathSeparator);
+    }
+}
+
+TEST(AppFolder, IsTheAbsoluteFolderHoldingThisTestProgram) {
+    const std::string folder = mApp_Path::AppFolder();
+    ASSERT_TRUE(fs::path(folder).is_absolute()) << folder;
+    const fs::path program = fs::path(folder) / program_invocation_short_name;
+    ASSERT_TRUE(fs::exists(program)) << program;
+    EXPECT_TRUE(fs::equivalent(program, "/proc/self/exe")) << program;
+}
+
+TEST(AppFolder, DoesNotFollowTheWorkingFolder) {
+    const std::string before = mApp_Path::AppFolder();
+    const fs::path home = fs::current_path();
+    const fs::path elsewhere =
+        fs::path(testing::TempDir()) / ("appfolder_" + std::to_string(getpid()));
+    fs::create_directories(elsewhere);
+    fs::current_path(elsewhere);
+    const std::string after = mApp_Path::AppFolder();
+    fs::current_path(home);
+    fs::remove_all(elsewhere);
+    EXPECT_EQ(after, before);
+}
+
+}  // namespace

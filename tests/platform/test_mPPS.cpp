@@ -1,0 +1,448 @@
+#include "platform/mPPS.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class IniFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        const testing::TestInfo* const info = testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::path(testing::TempDir()) / ("mPPS_" + std::to_string(getpid()) + "_" +
+                                                  info->test_suite_name() + "_" + info->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        path_ = (folder_ / "fendo.ini").string();
+    }
+
+    void TearDown() override {
+        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(folder_);
+    }
+
+    void WriteRaw(const std::string& bytes) const {
+        std::ofstream(path_, std::ios::binary) << bytes;
+    }
+
+    std::string ReadRaw() const {
+        std::ifstream in(path_, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    std::string Read(std::string_view section, std::string_view entry,
+                     std::string_view fallback = "<default>") const {
+        return mPPS::ReadProfileString(section, entry, fallback, path_);
+    }
+
+    bool Write(std::string_view section, std::string_view entry, std::string_view value) const {
+        return mPPS::WriteProfileString(section, entry, value, path_);
+    }
+
+    std::vector<std::string> FolderEntries() const {
+        std::vector<std::string> names;
+        for (const fs::directory_entry& e : fs::directory_iterator(folder_)) {
+            names.push_back(e.path().filename().string());
+        }
+        return names;
+    }
+
+    fs::path folder_;
+    std::string path_;
+};
+
+using ReadProfileString = IniFileTest;
+using WriteProfileString = IniFileTest;
+using AtomicWrite = IniFileTest;
+
+TEST_F(ReadProfileString, MissingFileGivesTheDefaultUnchanged) {
+    EXPECT_EQ(Read("Control Settings", "PunishKeyL", "37"), "37");
+    EXPECT_EQ(Read("Scores", "HiScore", ""), "");
+    EXPECT_EQ(Read("Scores", "HiScore", "  0 "), "  0 ");
+}
+
+TEST_F(ReadProfileString, MissingSectionOrKeyGivesTheDefault) {
+    WriteRaw("[Scores]\r\nHiScore=5\r\n");
+    EXPECT_EQ(Read("Control Settings", "HiScore", "0"), "0");
+    EXPECT_EQ(Read("Scores", "MaxHits", "0"), "0");
+    EXPECT_EQ(Read("Scores", "HiScore", "0"), "5");
+}
+
+TEST_F(ReadProfileString, FolderInsteadOfFileGivesTheDefault) {
+    fs::create_directory(path_);
+    EXPECT_EQ(Read("Scores", "HiScore", "0"), "0");
+}
+
+TEST_F(ReadProfileString, PipeInsteadOfFileGivesTheDefaultWithoutWaiting) {
+    ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
+    EXPECT_EQ(Read("Scores", "HiScore", "0"), "0");
+    EXPECT_FALSE(Write("Scores", "HiScore", "1"));
+    EXPECT_TRUE(fs::is_fifo(path_));
+}
+
+TEST_F(ReadProfileString, MatchesSectionAndKeyWithoutRegardToCase) {
+    WriteRaw("[sCoReS]\nhiscore=12\nMAXHITS=3\n");
+    EXPECT_EQ(Read("Scores", "HiScore"), "12");
+    EXPECT_EQ(Read("SCORES", "MaxHits"), "3");
+}
+
+TEST_F(ReadProfileString, IgnoresBlanksAroundNames) {
+    WriteRaw("  [ \tControl Settings  ]\n \t InputMode \t=2\n");
+    EXPECT_EQ(Read("Control Settings", "InputMode"), "2");
+    EXPECT_EQ(Read(" Control Settings\t", "  InputMode "), "2");
+}
+
+TEST_F(ReadProfileString, KeepsBlanksInsideNames) {
+    WriteRaw("[Control Settings]\nInputMode=2\n");
+    EXPECT_EQ(Read("ControlSettings", "InputMode"), "<default>");
+    EXPECT_EQ(Read("Control Settings", "Input Mode"), "<default>");
+}
+
+TEST_F(ReadProfileString, FirstOfDuplicateKeysWins) {
+    WriteRaw("[Scores]\nHiScore=1\nhiscore=2\nHiScore=3\n");
+    EXPECT_EQ(Read("Scores", "HiScore"), "1");
+}
+
+TEST_F(ReadProfileString, OnlyTheFirstOfDuplicateSectionsCounts) {
+    WriteRaw("[Scores]\nHiScore=1\n[Other]\nHiScore=7\n[SCORES]\nHiScore=2\nMaxHits=9\n");
+    EXPECT_EQ(Read("Scores", "HiScore"), "1");
+    EXPECT_EQ(Read("Scores", "MaxHits"), "<default>");
+}
+
+TEST_F(ReadProfileString, FindsKeysOnlyInTheirOwnSection) {
+    WriteRaw("HiScore=4\n[Other]\nHiScore=5\n[Scores]\nMaxHits=6\n");
+    EXPECT_EQ(Read("Scores", "HiScore"), "<default>");
+    EXPECT_EQ(Read("Other", "HiScore"), "5");
+}
+
+TEST_F(ReadProfileString, TrimsBlanksAroundTheValue) {
+    WriteRaw("[S]\nA=  12 \t\nB=\t-5\nC= two words \n");
+    EXPECT_EQ(Read("S", "A"), "12");
+    EXPECT_EQ(Read("S", "B"), "-5");
+    EXPECT_EQ(Read("S", "C"), "two words");
+}
+
+TEST_F(ReadProfileString, StripsOneMatchingPairOfQuotes) {
+    WriteRaw(
+        "[S]\n"
+        "Double=\"12\"\n"
+        "Single='34'\n"
+        "Inner=\" padded \"\n"
+        "Nested=\"'x'\"\n"
+        "Empty=\"\"\n");
+    EXPECT_EQ(Read("S", "Double"), "12");
+    EXPECT_EQ(Read("S", "Single"), "34");
+    EXPECT_EQ(Read("S", "Inner"), " padded ");
+    EXPECT_EQ(Read("S", "Nested"), "'x'");
+    EXPECT_EQ(Read("S", "Empty"), "");
+}
+
+TEST_F(ReadProfileString, KeepsQuotesThatDoNotPair) {
+    WriteRaw(
+        "[S]\n"
+        "Mixed=\"12'\n"
+        "OpenOnly=\"12\n"
+        "CloseOnly=12\"\n"
+        "Lone=\"\n"
+        "Inside=a\"b\"\n");
+    EXPECT_EQ(Read("S", "Mixed"), "\"12'");
+    EXPECT_EQ(Read("S", "OpenOnly"), "\"12");
+    EXPECT_EQ(Read("S", "CloseOnly"), "12\"");
+    EXPECT_EQ(Read("S", "Lone"), "\"");
+    EXPECT_EQ(Read("S", "Inside"), "a\"b\"");
+}
+
+TEST_F(ReadProfileString, KeyWithEmptyValueGivesEmptyStringNotTheDefault) {
+    WriteRaw("[Scores]\nMaxHits=\nHiScore=   \n");
+    EXPECT_EQ(Read("Scores", "MaxHits", "0"), "");
+    EXPECT_EQ(Read("Scores", "HiScore", "0"), "");
+}
+
+TEST_F(ReadProfileString, KeepsEverythingAfterTheFirstEqualsSign) {
+    WriteRaw("[S]\nA=b=c;d\n");
+    EXPECT_EQ(Read("S", "A"), "b=c;d");
+}
+
+TEST_F(ReadProfileString, IgnoresCommentsAndLinesWithoutEqualsSign) {
+    WriteRaw(
+        "; [Scores]\n"
+        "[Scores]\n"
+        ";HiScore=9\n"
+        "   ; MaxHits=8\n"
+        "MaxKnockOutScore\n"
+        "[Broken\n"
+        "InputMode=1\n");
+    EXPECT_EQ(Read("Scores", "HiScore"), "<default>");
+    EXPECT_EQ(Read("Scores", "MaxHits"), "<default>");
+    EXPECT_EQ(Read("Scores", "MaxKnockOutScore"), "<default>");
+    EXPECT_EQ(Read("Scores", "InputMode"), "1");
+}
+
+TEST_F(ReadProfileString, ToleratesCrLfLfAndAByteOrderMark) {
+    WriteRaw("\xEF\xBB\xBF[Scores]\r\nHiScore=1\r\nMaxHits=2\nMaxKnockOutScore=3");
+    EXPECT_EQ(Read("Scores", "HiScore"), "1");
+    EXPECT_EQ(Read("Scores", "MaxHits"), "2");
+    EXPECT_EQ(Read("Scores", "MaxKnockOutScore"), "3");
+}
+
+TEST_F(ReadProfileString, TreatsAStrayCarriageReturnAsABlank) {
+    WriteRaw("[S]\r\r\nA=1\r\r\nB=2\r");
+    EXPECT_EQ(Read("S", "A"), "1");
+    EXPECT_EQ(Read("S", "B"), "2");
+}
+
+TEST_F(ReadProfileString, CutsLongValuesToTheProfileBuffer) {
+    const std::string longValue = std::string(32766, 'a') + "bcd";
+    WriteRaw("[S]\nLong=" + longValue + "\nFits=" + std::string(32766, 'z') + "\n");
+    EXPECT_EQ(Read("S", "Long"), std::string(32766, 'a'));
+    EXPECT_EQ(Read("S", "Fits"), std::string(32766, 'z'));
+    EXPECT_EQ(Read("S", "Missing", longValue), std::string(32766, 'a'));
+}
+
+TEST_F(ReadProfileString, EndsTheValueAtANulCharacter) {
+    WriteRaw(
+        std::string("[S]\nA=12\0"
+                    "34\n",
+                    12));
+    EXPECT_EQ(Read("S", "A"), "12");
+}
+
+TEST_F(WriteProfileString, BuildsTheSettingsFileFromNothingInWriteOrder) {
+    EXPECT_TRUE(Write("Scores", "HiScore", "1234"));
+    EXPECT_TRUE(Write("Scores", "MaxKnockOutScore", "567"));
+    EXPECT_TRUE(Write("Scores", "MaxHits", "89"));
+    EXPECT_TRUE(Write("Control Settings", "InputMode", "0"));
+    EXPECT_TRUE(Write("Control Settings", "PunishKeyL", "37"));
+    EXPECT_TRUE(Write("Control Settings", "PunishKeyR", "39"));
+    EXPECT_EQ(ReadRaw(),
+              "[Scores]\r\n"
+              "HiScore=1234\r\n"
+              "MaxKnockOutScore=567\r\n"
+              "MaxHits=89\r\n"
+              "[Control Settings]\r\n"
+              "InputMode=0\r\n"
+              "PunishKeyL=37\r\n"
+              "PunishKeyR=39\r\n");
+    EXPECT_EQ(Read("Scores", "MaxKnockOutScore"), "567");
+    EXPECT_EQ(Read("Control Settings", "PunishKeyR"), "39");
+}
+
+TEST_F(WriteProfileString, ReplacesTheValueWhereTheKeyStands) {
+    WriteRaw("[Scores]\r\nHiScore=1\r\nMaxHits=2\r\n[Control Settings]\r\nInputMode=0\r\n");
+    EXPECT_TRUE(Write("Scores", "HiScore", "-5"));
+    EXPECT_EQ(ReadRaw(),
+              "[Scores]\r\nHiScore=-5\r\nMaxHits=2\r\n[Control Settings]\r\nInputMode=0\r\n");
+}
+
+TEST_F(WriteProfileString, MatchesNamesLikeReadAndKeepsTheFilesSpellingOfTheKey) {
+    WriteRaw("[ scores ]\n  hiscore =  1 \nMaxHits=2\n");
+    EXPECT_TRUE(Write("Scores", "HiScore", "77"));
+    EXPECT_EQ(ReadRaw(), "[ scores ]\nhiscore=77\nMaxHits=2\n");
+}
+
+TEST_F(WriteProfileString, ReplacesOnlyTheFirstOfDuplicateKeys) {
+    WriteRaw("[S]\nA=1\nA=2\n[S]\nA=3\n");
+    EXPECT_TRUE(Write("S", "A", "9"));
+    EXPECT_EQ(ReadRaw(), "[S]\nA=9\nA=2\n[S]\nA=3\n");
+}
+
+TEST_F(WriteProfileString, KeepsEveryOtherLineByteForByte) {
+    const std::string before =
+        "; settings\r\n"
+        "[Other]  ; trailing words\r\n"
+        "  Odd Key =  'quoted'  \r\n"
+        "noequals\r\n"
+        "\r\n"
+        "[Scores]\r\n"
+        "HiScore = 1\r\n"
+        "\t;MaxHits=3\r\n"
+        "\r\n"
+        "[Last]\r\n"
+        "X=\"y\"";
+    WriteRaw(before);
+    EXPECT_TRUE(Write("Scores", "HiScore", "2"));
+    std::string expected = before;
+    expected.replace(expected.find("HiScore = 1"), 11, "HiScore=2");
+    EXPECT_EQ(ReadRaw(), expected);
+    EXPECT_EQ(Read("Other", "Odd Key"), "quoted");
+    EXPECT_EQ(Read("Last", "X"), "y");
+}
+
+TEST_F(WriteProfileString, AddsAMissingKeyToTheEndOfItsOwnSection) {
+    WriteRaw("[Scores]\nHiScore=1\n; best\n\n\n[Control Settings]\nInputMode=1\n");
+    EXPECT_TRUE(Write("scores", "MaxHits", "4"));
+    EXPECT_EQ(ReadRaw(),
+              "[Scores]\nHiScore=1\n; best\nMaxHits=4\n\n\n[Control Settings]\nInputMode=1\n");
+}
+
+TEST_F(WriteProfileString, AddsAMissingKeyToTheFirstOfDuplicateSections) {
+    WriteRaw("[S]\nA=1\n[T]\n[S]\nB=2\n");
+    EXPECT_TRUE(Write("S", "B", "3"));
+    EXPECT_EQ(ReadRaw(), "[S]\nA=1\nB=3\n[T]\n[S]\nB=2\n");
+    EXPECT_EQ(Read("S", "B"), "3");
+}
+
+TEST_F(WriteProfileString, AddsAKeyRightUnderAnEmptySectionsHeader) {
+    WriteRaw("[Scores]\r\n\r\n[Control Settings]\r\n");
+    EXPECT_TRUE(Write("Scores", "HiScore", "8"));
+    EXPECT_EQ(ReadRaw(), "[Scores]\r\nHiScore=8\r\n\r\n[Control Settings]\r\n");
+}
+
+TEST_F(WriteProfileString, AddsAMissingSectionAtTheEndOfTheFile) {
+    WriteRaw("[Control Settings]\nInputMode=2\n\n");
+    EXPECT_TRUE(Write("Scores", "HiScore", "10"));
+    EXPECT_EQ(ReadRaw(), "[Control Settings]\nInputMode=2\n\n[Scores]\nHiScore=10\n");
+}
+
+TEST_F(WriteProfileString, EndsAnUnendedLastLineBeforeAddingToIt) {
+    WriteRaw("[S]\r\nA=1");
+    EXPECT_TRUE(Write("S", "B", "2"));
+    EXPECT_EQ(ReadRaw(), "[S]\r\nA=1\r\nB=2\r\n");
+    EXPECT_TRUE(Write("T", "C", "3"));
+    EXPECT_EQ(ReadRaw(), "[S]\r\nA=1\r\nB=2\r\n[T]\r\nC=3\r\n");
+}
+
+TEST_F(WriteProfileString, KeepsTheByteOrderMark) {
+    WriteRaw("\xEF\xBB\xBF[S]\nA=1\n");
+    EXPECT_TRUE(Write("S", "A", "2"));
+    EXPECT_EQ(ReadRaw(), "\xEF\xBB\xBF[S]\nA=2\n");
+}
+
+TEST_F(WriteProfileString, WritesAKeyIntoAnEmptyFile) {
+    WriteRaw("");
+    EXPECT_TRUE(Write("S", "A", "1"));
+    EXPECT_EQ(ReadRaw(), "[S]\r\nA=1\r\n");
+}
+
+TEST_F(WriteProfileString, WritesNamesWithoutSurroundingBlanks) {
+    EXPECT_TRUE(Write("  Scores ", " HiScore\t", "3"));
+    EXPECT_EQ(ReadRaw(), "[Scores]\r\nHiScore=3\r\n");
+}
+
+TEST_F(WriteProfileString, ValueWithBracketsEqualsAndSemicolonReadsBack) {
+    EXPECT_TRUE(Write("Odd]Name", "Key", "a=b;[c]"));
+    EXPECT_EQ(Read("Odd]Name", "Key"), "a=b;[c]");
+}
+
+TEST_F(WriteProfileString, RefusesWhatCannotBeStoredAsOneLineAndLeavesTheFile) {
+    const std::string before = "[S]\nA=1\n";
+    WriteRaw(before);
+    EXPECT_FALSE(Write("S", "A", "1\n[T]"));
+    EXPECT_FALSE(Write("S", "A", "1\r2"));
+    EXPECT_FALSE(Write("S", "A",
+                       std::string_view("1\0"
+                                        "2",
+                                        3)));
+    EXPECT_FALSE(Write("S\nT", "A", "1"));
+    EXPECT_FALSE(Write("S", "A=B", "1"));
+    EXPECT_FALSE(Write("S", "  ", "1"));
+    EXPECT_FALSE(Write("S", ";A", "1"));
+    EXPECT_FALSE(Write("S", "[A]", "1"));
+    EXPECT_EQ(ReadRaw(), before);
+}
+
+TEST_F(WriteProfileString, KeepsThePermissionsOfTheFile) {
+    WriteRaw("[S]\nA=1\n");
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_TRUE(Write("S", "A", "2"));
+    EXPECT_EQ(fs::status(path_).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(WriteProfileString, WritesThroughASymbolicLink) {
+    const fs::path real = folder_ / "real.ini";
+    std::ofstream(real, std::ios::binary) << "[S]\nA=1\n";
+    fs::create_symlink(real, path_);
+    EXPECT_TRUE(Write("S", "A", "2"));
+    EXPECT_TRUE(fs::is_symlink(path_));
+    EXPECT_EQ(Read("S", "A"), "2");
+}
+
+TEST_F(AtomicWrite, LeavesNoTemporaryFilesBehind) {
+    EXPECT_TRUE(Write("Scores", "HiScore", "1"));
+    EXPECT_TRUE(Write("Scores", "HiScore", "2"));
+    EXPECT_TRUE(Write("Control Settings", "InputMode", "1"));
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
+}
+
+TEST_F(AtomicWrite, FailsWhenThePathIsAFolderAndLeavesItAlone) {
+    fs::create_directory(path_);
+    std::ofstream(fs::path(path_) / "inside", std::ios::binary) << "x";
+    EXPECT_FALSE(Write("Scores", "HiScore", "1"));
+    EXPECT_TRUE(fs::is_directory(path_));
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
+}
+
+TEST_F(AtomicWrite, FailsWhenTheFolderIsMissingAndCreatesNothing) {
+    const std::string nowhere = (folder_ / "missing" / "fendo.ini").string();
+    EXPECT_FALSE(mPPS::WriteProfileString("Scores", "HiScore", "1", nowhere));
+    EXPECT_TRUE(FolderEntries().empty());
+}
+
+TEST_F(AtomicWrite, FailsWhenAFolderOnThePathIsARegularFile) {
+    WriteRaw("[S]\nA=1\n");
+    const std::string underFile = path_ + "/fendo.ini";
+    EXPECT_FALSE(mPPS::WriteProfileString("S", "A", "2", underFile));
+    EXPECT_EQ(ReadRaw(), "[S]\nA=1\n");
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
+}
+
+TEST_F(AtomicWrite, FailsInAReadOnlyFolderAndKeepsTheOldFile) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "permission bits do not stop root; see the size-limit test";
+    }
+    WriteRaw("[S]\nA=1\n");
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(Write("S", "A", "2"));
+    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(ReadRaw(), "[S]\nA=1\n");
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
+}
+
+TEST_F(AtomicWrite, FailsWhenTheFileCannotBeReadAndKeepsIt) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "permission bits do not stop root";
+    }
+    WriteRaw("[S]\nA=1\n");
+    fs::permissions(path_, fs::perms::owner_write);
+    EXPECT_FALSE(Write("S", "B", "2"));
+    fs::permissions(path_, fs::perms::owner_read, fs::perm_options::add);
+    EXPECT_EQ(ReadRaw(), "[S]\nA=1\n");
+}
+
+// A file-size limit makes writing the new contents fail part way, for root as
+// well, which is the case the temporary file exists for: the old settings must
+// survive a write that dies after it started.
+TEST_F(AtomicWrite, FailedWriteOfTheNewContentsKeepsTheOldFileWhole) {
+    const std::string before = "[Scores]\r\nHiScore=1\r\n";
+    WriteRaw(before);
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 8;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = Write("Scores", "HiScore", "123456789");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadRaw(), before);
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
+    EXPECT_TRUE(Write("Scores", "HiScore", "123456789"));
+    EXPECT_EQ(Read("Scores", "HiScore"), "123456789");
+}
+
+}  // namespace
