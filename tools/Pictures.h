@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Canvas.h"
+
+namespace art {
+
+inline constexpr int kFieldWidth = 400;
+inline constexpr int kFieldHeight = 200;
+
+Canvas makeCharacterSheet();                             // default_c: 192 x 16
+Canvas makeSchoolScene();                                // default_m: 400 x 200
+Canvas makeBeatingScene();                               // default_b: 400 x 200
+Canvas makeJudgeScene();                                 // default_f: 400 x 200
+Canvas makePunchSheet();                                 // default_p: 290 x 58
+Canvas makeSplashPicture(const Canvas& characterSheet);  // default_s: 110 x 140
+
+}  // namespace art
