@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace SheetNames {
+
+// <app folder>fdata/default_<letter>.bmp
+std::string SheetPath(std::string_view appFolder, std::string_view sheetName);
+// The punch sound beside the sheets: <app folder>fdata/default_p.wav
+std::string PunchSoundPath(std::string_view appFolder);
+
+}  // namespace SheetNames

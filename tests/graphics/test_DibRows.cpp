@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "BmpBuilder.h"
+#include "SurfaceCheck.h"
+#include "graphics/basLoadPictureDIB.h"
+
+namespace {
+
+using basLoadPictureDIB::DrawBitmapBytes;
+using bmptest::BuildFile;
+using bmptest::Header;
+using platform::RGB;
+
+// Channel values whose 8-bit forms are known: a full channel must be 255.
+constexpr std::array<uint32_t, 4> kFiveBit = {0, 8, 16, 31};
+constexpr std::array<uint8_t, 4> kFiveBitAs8 = {0, 66, 132, 255};
+constexpr std::array<uint32_t, 4> kSixBit = {0, 16, 32, 63};
+constexpr std::array<uint8_t, 4> kSixBitAs8 = {0, 65, 130, 255};
+
+uint32_t TableColour(uint32_t index) {
+    return RGB(static_cast<uint8_t>(index * 13 + 1), static_cast<uint8_t>(255 - index),
+               static_cast<uint8_t>(index * 7));
+}
+
+std::vector<uint8_t> TableOf(uint32_t entries) {
+    std::vector<uint8_t> table;
+    for (uint32_t i = 0; i < entries; ++i) {
+        const uint32_t c = TableColour(i);
+        table.insert(table.end(), {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8),
+                                   static_cast<uint8_t>(c), 0});
+    }
+    return table;
+}
+
+uint8_t Red(int32_t x, int32_t y) {
+    return static_cast<uint8_t>(40 * x + y + 1);
+}
+uint8_t Green(int32_t x, int32_t y) {
+    return static_cast<uint8_t>(70 * y + x + 2);
+}
+uint8_t Blue(int32_t x, int32_t y) {
+    return static_cast<uint8_t>(x * y + 200);
+}
+
+struct Format {
+    std::string name;
+    uint16_t bitCount;
+    uint32_t compression;
+    std::vector<uint8_t> extra;
+    // The value stored for the pixel at (x, y) and the colour it must give.
+    std::function<std::pair<uint32_t, uint32_t>(int32_t x, int32_t y)> pixel;
+};
+
+std::pair<uint32_t, uint32_t> Indexed(uint32_t index) {
+    return {index, TableColour(index)};
+}
+
+std::vector<Format> Formats() {
+    return {
+        {"Indexed1", 1, bmptest::kRgb, TableOf(2),
+         [](int32_t x, int32_t y) { return Indexed(static_cast<uint32_t>(x + y) % 2); }},
+        {"Indexed4", 4, bmptest::kRgb, TableOf(16),
+         [](int32_t x, int32_t y) { return Indexed(static_cast<uint32_t>(3 * x + 5 * y) % 16); }},
+        {"Indexed8", 8, bmptest::kRgb, TableOf(256),
+         [](int32_t x, int32_t y) {
+             return Indexed(static_cast<uint32_t>(37 * x + 101 * y + 250) % 256);
+         }},
+        {"Rgb555",
+         16,
+         bmptest::kRgb,
+         {},
+         [](int32_t x, int32_t y) {
+             const size_t r = static_cast<size_t>(x + y) % 4;
+             const size_t g = static_cast<size_t>(x + 2 * y + 1) % 4;
+             const size_t b = static_cast<size_t>(2 * x + y + 2) % 4;
+             return std::pair{kFiveBit[r] << 10 | kFiveBit[g] << 5 | kFiveBit[b],
+                              RGB(kFiveBitAs8[r], kFiveBitAs8[g], kFiveBitAs8[b])};
+         }},
+        {"Bitfields565", 16, bmptest::kBitfields, bmptest::Masks(0xF800, 0x07E0, 0x001F),
+         [](int32_t x, int32_t y) {
+             const size_t r = static_cast<size_t>(x + y) % 4;
+             const size_t g = static_cast<size_t>(x + 2 * y + 1) % 4;
+             const size_t b = static_cast<size_t>(2 * x + y + 2) % 4;
+             return std::pair{kFiveBit[r] << 11 | kSixBit[g] << 5 | kFiveBit[b],
+                              RGB(kFiveBitAs8[r], kSixBitAs8[g], kFiveBitAs8[b])};
+         }},
+        {"Rgb24",
+         24,
+         bmptest::kRgb,
+         {},
+         [](int32_t x, int32_t y) {
+             return std::pair{uint32_t{Red(x, y)} << 16 | uint32_t{Green(x, y)} << 8 | Blue(x, y),
+                              RGB(Red(x, y), Green(x, y), Blue(x, y))};
+         }},
+        // The fourth byte is neither colour nor transparency.
+        {"Rgb32",
+         32,
+         bmptest::kRgb,
+         {},
+         [](int32_t x, int32_t y) {
+             return std::pair{
+                 0x5A000000u | uint32_t{Red(x, y)} << 16 | uint32_t{Green(x, y)} << 8 | Blue(x, y),
+                 RGB(Red(x, y), Green(x, y), Blue(x, y))};
+         }},
+        {"Bitfields32Swapped", 32, bmptest::kBitfields,
+         bmptest::Masks(0x000000FF, 0x0000FF00, 0x00FF0000),
+         [](int32_t x, int32_t y) {
+             return std::pair{uint32_t{Blue(x, y)} << 16 | uint32_t{Green(x, y)} << 8 | Red(x, y),
+                              RGB(Red(x, y), Green(x, y), Blue(x, y))};
+         }},
+    };
+}
+
+using Case = std::tuple<Format, bool, int32_t>;
+
+class DecodeEveryFormat : public testing::TestWithParam<Case> {};
+
+// Widths 1 to 5 give every amount of row padding for every depth; 37 takes
+// the wide-row paths, including their leftover pixels.
+TEST_P(DecodeEveryFormat, DrawsEachPixelAtItsPlaceAndKeepsTheRest) {
+    const auto& [format, topDown, width] = GetParam();
+    constexpr int32_t kHeight = 3;
+    std::vector<std::vector<uint32_t>> stored(kHeight, std::vector<uint32_t>(width));
+    std::vector<std::vector<uint32_t>> expected = stored;
+    for (int32_t y = 0; y < kHeight; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            std::tie(stored[y][x], expected[y][x]) = format.pixel(x, y);
+        }
+    }
+    const std::vector<uint8_t> file = BuildFile(
+        Header{width, topDown ? -kHeight : kHeight, format.bitCount, format.compression},
+        format.extra, bmptest::PackRows(bmptest::InFileOrder(stored, topDown), format.bitCount));
+
+    platform::Surface target = surfacetest::Patterned(width + 2, kHeight + 2);
+    const platform::Surface before = target;
+    ASSERT_TRUE(DrawBitmapBytes(file, target));
+    for (int32_t y = 0; y < target.Height(); ++y) {
+        for (int32_t x = 0; x < target.Width(); ++x) {
+            const bool inside = x < width && y < kHeight;
+            EXPECT_EQ(target.Pixel(x, y), inside ? expected[y][x] : before.Pixel(x, y))
+                << "at (" << x << ", " << y << ")";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DibRows, DecodeEveryFormat,
+                         testing::Combine(testing::ValuesIn(Formats()), testing::Bool(),
+                                          testing::Values(1, 2, 3, 4, 5, 37)),
+                         [](const testing::TestParamInfo<Case>& info) {
+                             return std::get<0>(info.param).name +
+                                    (std::get<1>(info.param) ? "_TopDown" : "_BottomUp") +
+                                    "_Width" + std::to_string(std::get<2>(info.param));
+                         });
+
+TEST(DibRows, Draw16Bit_WhiteStaysExactlyWhite) {
+    const std::vector<uint8_t> file =
+        BuildFile(Header{2, 1, 16}, {}, bmptest::PackRows({{0x7FFF, 0x0000}}, 16));
+    platform::Surface target(2, 1);
+    ASSERT_TRUE(DrawBitmapBytes(file, target));
+    EXPECT_EQ(target.Pixel(0, 0), 0xFFFFFFu);
+    EXPECT_EQ(target.Pixel(1, 0), 0x000000u);
+}
+
+TEST(DibRows, Draw32Bit_WideChannelsKeepTheirTopEightBits) {
+    // 10 bits per channel: red 0x3FF, green 0x200, blue 0x0FF.
+    const uint32_t value = 0x3FFu << 20 | 0x200u << 10 | 0x0FFu;
+    const std::vector<uint8_t> file = BuildFile(Header{1, 1, 32, bmptest::kBitfields},
+                                                bmptest::Masks(0x3FF00000, 0x000FFC00, 0x000003FF),
+                                                bmptest::PackRows({{value}}, 32));
+    platform::Surface target(1, 1);
+    ASSERT_TRUE(DrawBitmapBytes(file, target));
+    EXPECT_EQ(target.Pixel(0, 0), RGB(0xFF, 0x80, 0x3F));
+}
+
+TEST(DibRows, Draw8Bit_TakesColoursFromAShortTable) {
+    const std::vector<uint8_t> file =
+        BuildFile(Header{3, 1, 8, bmptest::kRgb, 2}, bmptest::Table({0x123456, 0xABCDEF}),
+                  bmptest::PackRows({{1, 0, 1}}, 8));
+    platform::Surface target(3, 1);
+    ASSERT_TRUE(DrawBitmapBytes(file, target));
+    EXPECT_EQ(surfacetest::Snapshot(target), (std::vector<uint32_t>{0xABCDEF, 0x123456, 0xABCDEF}));
+}
+
+TEST(DibRows, Draw_ImageLargerThanTargetShowsItsTopLeftPart) {
+    std::vector<std::vector<uint32_t>> rows(6, std::vector<uint32_t>(9));
+    for (size_t y = 0; y < rows.size(); ++y) {
+        for (size_t x = 0; x < rows[y].size(); ++x) {
+            rows[y][x] = static_cast<uint32_t>(y * 16 + x);
+        }
+    }
+    const std::vector<uint8_t> file = BuildFile(
+        Header{9, 6, 8}, TableOf(256), bmptest::PackRows(bmptest::InFileOrder(rows, false), 8));
+    platform::Surface target(4, 3);
+    ASSERT_TRUE(DrawBitmapBytes(file, target));
+    for (int32_t y = 0; y < 3; ++y) {
+        for (int32_t x = 0; x < 4; ++x) {
+            EXPECT_EQ(target.Pixel(x, y), TableColour(static_cast<uint32_t>(y * 16 + x)));
+        }
+    }
+}
+
+TEST(DibRows, Draw_FollowsTheBitsOffsetAndALongerHeader) {
+    // A 124-byte header, then the table, then a gap before the bits.
+    std::vector<uint8_t> extra = bmptest::Table({0x0000FF, 0x00FF00});
+    extra.insert(extra.end(), {0xEE, 0xEE, 0xEE, 0xEE});
+    const std::vector<uint8_t> file =
+        BuildFile(Header{2, 1, 8, bmptest::kRgb, 2, 124}, extra, bmptest::PackRows({{1, 0}}, 8));
+    platform::Surface target(2, 1);
+    ASSERT_TRUE(DrawBitmapBytes(file, target));
+    EXPECT_EQ(surfacetest::Snapshot(target), (std::vector<uint32_t>{0x00FF00, 0x0000FF}));
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+#include "graphics/basLoadPictureDIB.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "BmpBuilder.h"
+#include "SurfaceCheck.h"
+
+namespace {
+
+using basLoadPictureDIB::LoadBitmapFile;
+using bmptest::BuildFile;
+using bmptest::Header;
+namespace fs = std::filesystem;
+
+class LoadBitmapFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::path(testing::TempDir()) / (std::string("fendo_bmp_") + info->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+        const fs::path path = folder_ / name;
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+        return path.string();
+    }
+
+    fs::path folder_;
+};
+
+// 2 x 2, 24 bits, bottom-up: top row red, blue; bottom row green, white.
+std::vector<uint8_t> TwoByTwo() {
+    return BuildFile(Header{2, 2, 24}, {},
+                     bmptest::PackRows({{0x00FF00, 0xFFFFFF}, {0xFF0000, 0x0000FF}}, 24));
+}
+
+TEST_F(LoadBitmapFileTest, Load_DrawsAtTopLeftAndKeepsTheRestOfTheTarget) {
+    const std::string path = Write("small.bmp", TwoByTwo());
+    platform::Surface target = surfacetest::Patterned(3, 3);
+    const platform::Surface before = target;
+    LoadBitmapFile(path, &target);
+    EXPECT_EQ(target.Pixel(0, 0), 0x0000FFu);
+    EXPECT_EQ(target.Pixel(1, 0), 0xFF0000u);
+    EXPECT_EQ(target.Pixel(0, 1), 0x00FF00u);
+    EXPECT_EQ(target.Pixel(1, 1), 0xFFFFFFu);
+    for (int32_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(target.Pixel(2, i), before.Pixel(2, i));
+        EXPECT_EQ(target.Pixel(i, 2), before.Pixel(i, 2));
+    }
+}
+
+TEST_F(LoadBitmapFileTest, Load_LargerImageShowsOnlyItsTopLeftPixel) {
+    const std::string path = Write("large.bmp", TwoByTwo());
+    platform::Surface target(1, 1);
+    LoadBitmapFile(path, &target);
+    EXPECT_EQ(target.Pixel(0, 0), 0x0000FFu);
+}
+
+TEST_F(LoadBitmapFileTest, Load_DrawsAFileWithoutTheBmSignature) {
+    std::vector<uint8_t> bytes = TwoByTwo();
+    bytes[0] = 'X';
+    bytes[1] = 'Y';
+    const std::string path = Write("nosig.bmp", bytes);
+    platform::Surface target(2, 2);
+    LoadBitmapFile(path, &target);
+    EXPECT_EQ(target.Pixel(0, 0), 0x0000FFu);
+    EXPECT_EQ(target.Pixel(1, 1), 0xFFFFFFu);
+}
+
+TEST_F(LoadBitmapFileTest, Load_MissingFileLeavesTheTargetAsItWas) {
+    platform::Surface target = surfacetest::Patterned(4, 4);
+    const std::vector<uint32_t> before = surfacetest::Snapshot(target);
+    LoadBitmapFile((folder_ / "absent.bmp").string(), &target);
+    EXPECT_EQ(surfacetest::Snapshot(target), before);
+}
+
+TEST_F(LoadBitmapFileTest, Load_FolderInsteadOfAFileLeavesTheTargetAsItWas) {
+    platform::Surface target = surfacetest::Patterned(4, 4);
+    const std::vector<uint32_t> before = surfacetest::Snapshot(target);
+    LoadBitmapFile(folder_.string(), &target);
+    EXPECT_EQ(surfacetest::Snapshot(target), before);
+}
+
+TEST_F(LoadBitmapFileTest, Load_EmptyFileChangesNothingAndTheNextGoodFileDraws) {
+    const std::string empty = Write("empty.bmp", {});
+    const std::string good = Write("good.bmp", TwoByTwo());
+    platform::Surface target = surfacetest::Patterned(2, 2);
+    const std::vector<uint32_t> before = surfacetest::Snapshot(target);
+    LoadBitmapFile(empty, &target);
+    EXPECT_EQ(surfacetest::Snapshot(target), before);
+    LoadBitmapFile(good, &target);
+    EXPECT_EQ(surfacetest::Snapshot(target),
+              (std::vector<uint32_t>{0x0000FF, 0xFF0000, 0x00FF00, 0xFFFFFF}));
+}
+
+TEST_F(LoadBitmapFileTest, Load_TruncatedFileLeavesTheTargetAsItWas) {
+    std::vector<uint8_t> bytes = TwoByTwo();
+    bytes.pop_back();
+    const std::string path = Write("cut.bmp", bytes);
+    platform::Surface target = surfacetest::Patterned(2, 2);
+    const std::vector<uint32_t> before = surfacetest::Snapshot(target);
+    LoadBitmapFile(path, &target);
+    EXPECT_EQ(surfacetest::Snapshot(target), before);
+}
+
+TEST_F(LoadBitmapFileTest, Load_NullTargetIsIgnoredAndLaterLoadsWork) {
+    const std::string path = Write("good.bmp", TwoByTwo());
+    LoadBitmapFile(path, nullptr);
+    platform::Surface target(2, 2);
+    LoadBitmapFile(path, &target);
+    EXPECT_EQ(target.Pixel(1, 0), 0xFF0000u);
+}
+
+}  // namespace
