@@ -1,0 +1,11 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace clsFendorTables {
+
+// Indexed by round(Rnd x 32), so the first and last names come up half as often.
+extern const std::array<std::string_view, 33> FendorNames;
+
+}  // namespace clsFendorTables

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string_view>
+
+namespace FendorTexts {
+
+inline constexpr std::string_view kGraduated = "は卒業しました．";
+inline constexpr std::string_view kEnrolled = "が入学しました．";
+inline constexpr std::string_view kLevelTag = "; Lv";
+
+}  // namespace FendorTexts

@@ -1,0 +1,105 @@
+#include "characters/clsFendor.h"
+
+#include "characters/FendorNames.h"
+#include "characters/FendorTexts.h"
+#include "platform/CheckedMath.h"
+#include "platform/Rounding.h"
+
+using platform::CheckedAdd;
+using platform::CheckedDiv;
+using platform::CheckedMul;
+using platform::CheckedSub;
+using platform::RoundHalfEven;
+
+namespace {
+
+// round(Rnd x n): 0..n, with both ends half as likely as the values between.
+int32_t RandomUpTo(platform::Random& random, double n) {
+    return RoundHalfEven(static_cast<double>(random.Rnd()) * n);
+}
+
+}  // namespace
+
+clsFendor::clsFendor(platform::Random& random, platform::MessageBox& messages)
+    : random_(random), messages_(messages) {}
+
+void clsFendor::Create() {
+    const int32_t index = RandomUpTo(random_, 32.0);
+    name_ = std::string(clsFendorTables::FendorNames.at(static_cast<size_t>(index)));
+    lv_ = 1;
+    sense_ = RandomUpTo(random_, 9.0) + 1;
+    miss_ = 0;
+    missTime_ = 0;
+}
+
+void clsFendor::DoFendo() {
+    if (missTime_ > 0) {
+        missTime_ = CheckedSub(missTime_, 1);
+    }
+    if (missTime_ > 0) {
+        return;
+    }
+    miss_ = 0;
+
+    const int32_t levelUpDraw = RandomUpTo(random_, 150.0);
+    if (CheckedSub(levelUpDraw, sense_) <= 0) {
+        LvUp(true, 1);
+    }
+
+    // Read the level only now: a graduation just above starts again at 1.
+    const int32_t misdeedDraw = RandomUpTo(random_, static_cast<double>(CheckedAdd(lv_, 5)));
+    if (misdeedDraw != 0) {
+        return;
+    }
+    StartMisdeed();
+}
+
+void clsFendor::StartMisdeed() {
+    const int32_t severityDraw = RandomUpTo(random_, 50.0);
+    miss_ = CheckedAdd(CheckedDiv(severityDraw, lv_), 1);
+    if (miss_ >= 10) {
+        miss_ = miss_ / 10;
+    }
+    if (miss_ >= 5) {
+        miss_ = miss_ / 5;
+    }
+    if (miss_ == 0) {
+        miss_ = 1;
+    }
+    missTime_ = kMisdeedFrames;
+}
+
+platform::Boolean clsFendor::Attack() const {
+    return platform::ToBoolean(missTime_ >= 1 && miss_ >= 1);
+}
+
+std::string clsFendor::GetFendorData() const {
+    std::string text = name_;
+    text += FendorTexts::kLevelTag;
+    text += std::to_string(lv_);
+    return text;
+}
+
+void clsFendor::LvUp(bool GraduationNotice, int32_t Increase) {
+    if (Increase > 0) {
+        lv_ = CheckedAdd(lv_, Increase);
+    } else {
+        lv_ = CheckedAdd(lv_, RandomUpTo(random_, static_cast<double>(sense_)));
+    }
+    if (lv_ > kGraduationLevel && GraduationNotice) {
+        Graduate();
+    }
+    miss_ = 0;
+    missTime_ = 0;
+}
+
+void clsFendor::Graduate() {
+    messages_.Show(name_ + std::string(FendorTexts::kGraduated));
+    Create();
+    messages_.Show(name_ + std::string(FendorTexts::kEnrolled));
+}
+
+int32_t clsFendor::PointsCalc(int32_t Hits) const {
+    const int32_t perHit = CheckedMul(CheckedMul(lv_, 2), missTime_);
+    return CheckedDiv(CheckedMul(perHit, CheckedMul(Hits, 6)), miss_);
+}

@@ -1,0 +1,76 @@
+#include <string>
+
+#include "characters/FendorTexts.h"
+#include "core/GameState.h"
+#include "core/Texts.h"
+#include "core/basFendo.h"
+#include "platform/CheckedMath.h"
+
+using platform::CheckedAdd;
+using platform::CheckedDiv;
+using platform::CheckedMul;
+using platform::CheckedSub;
+
+namespace basFendo {
+namespace {
+
+void SettleBeating() {
+    GameState& g = Game();
+    Services& world = World();
+    clsFendor& beaten = FendorAt(g.SelectedSlot);
+    const int32_t knockOutScore = beaten.PointsCalc(g.HitCount);
+
+    // Records go in before the first box, so closing the game from behind a
+    // box cannot lose them.
+    if (knockOutScore > g.MaxKnockOutScore) {
+        g.MaxKnockOutScore = knockOutScore;
+    }
+    if (g.Points > g.HiScore) {
+        g.HiScore = g.Points;
+    }
+    if (g.HitCount > g.MaxHits) {
+        g.MaxHits = g.HitCount;
+    }
+
+    std::string caption(GameTexts::kKnockOutCaption);
+    caption += std::to_string(knockOutScore);
+    caption += GameTexts::kKnockOutCaptionSuffix;
+    world.messages.Show(beaten.Name() + std::string(GameTexts::kDied), caption);
+
+    for (int32_t slot = 0; slot < kRosterSize; ++slot) {
+        FendorAt(slot).LvUp(true, 0);
+    }
+    beaten.Create();
+    world.messages.Show(std::string(GameTexts::kReplacement) + beaten.Name() +
+                        std::string(FendorTexts::kEnrolled));
+
+    // The roster's pace moves a tenth of the way toward 50 ms per level.
+    const int32_t level = beaten.Lv();
+    AdjustFrameDelay(CheckedSub(CheckedMul(5, level), CheckedDiv(g.FrameDelayMs, 10)));
+    g.HitCount = 0;
+}
+
+void SettleJudgement() {
+    GameState& g = Game();
+    g.Stress = CheckedAdd(CheckedAdd(g.StressAtStart, CheckedDiv(g.StressAtStart, 4)), 15);
+    World().messages.Show(GameTexts::kJudgePenalty);
+}
+
+}  // namespace
+
+void EndPunishment() {
+    GameState& g = Game();
+    if (g.TargetGuilty != 0) {
+        SettleBeating();
+    } else {
+        SettleJudgement();
+    }
+    g.InPunishment = platform::kFalse;
+    g.TargetGuilty = platform::kFalse;
+    g.NoStressRelief = platform::kFalse;
+    g.PointsAtStart = 0;
+    g.StressAtStart = 0;
+    g.LastHitInput = 0;
+}
+
+}  // namespace basFendo

@@ -1,0 +1,79 @@
+#include "core/GameState.h"
+#include "core/basFendo.h"
+#include "graphics/SheetNames.h"
+#include "graphics/basBitBlt.h"
+#include "platform/CheckedMath.h"
+#include "platform/Rounding.h"
+
+using platform::CheckedAdd;
+using platform::CheckedMul;
+using platform::CheckedSub;
+using platform::RoundHalfEven;
+
+namespace basFendo {
+namespace {
+
+constexpr uint32_t kTransparent = 0xFFFFFF;
+constexpr int32_t kStepsPerBurst = 4;
+constexpr int32_t kStepPauseMs = 3;
+constexpr int32_t kStepWidth = 40;
+
+int32_t RandomUpTo(double n) {
+    return RoundHalfEven(static_cast<double>(World().random.Rnd()) * n);
+}
+
+}  // namespace
+
+void PlayPunch(std::string_view SceneLetter, int32_t DurationMs) {
+    GameState& g = Game();
+    Services& world = World();
+
+    // Now and then wipe the marks earlier bursts left behind.
+    if (RandomUpTo(5.0) == 0) {
+        LoadSheet(g.PlayField, SceneLetter);
+    }
+    if (g.InPunishment == 0) {
+        return;
+    }
+
+    world.sound.PlayAsync(SheetNames::PunchSoundPath(world.appFolder));
+
+    const int32_t r100 = RandomUpTo(100.0);
+    const int32_t r70 = RandomUpTo(70.0);
+    const int32_t sheetWidth = RoundHalfEven(static_cast<double>(g.PunchSheet->Width()));
+    const int32_t sheetHeight = RoundHalfEven(static_cast<double>(g.PunchSheet->Height()));
+    const int32_t cellWidth = sheetWidth / 2;
+    // One row per burst, chosen at random; the fist moves left step by step.
+    const int32_t rowX = CheckedAdd(CheckedSub(180, r100 / 2), r70);
+    const int32_t rowY = CheckedAdd(30, r100);
+
+    int32_t k = 0;
+    while (true) {
+        if (platform::ElapsedMs(world.clock.timeGetTime(), g.PhaseStartMs) > DurationMs) {
+            return;
+        }
+        if (k == kStepsPerBurst) {
+            return;
+        }
+        k = CheckedAdd(k, 1);
+
+        // Further hits land here, each with a whole burst of its own.
+        world.pump.ProcessEvents();
+        if (g.InPunishment == 0 || g.GameOver != 0) {
+            return;
+        }
+
+        const int32_t trailX = CheckedSub(rowX, CheckedMul(kStepWidth, k - 1));
+        basBitBlt::BlitTransparent(g.PlayField->hDC(), trailX, rowY, cellWidth, sheetHeight,
+                                   g.PunchSheet->hDC(), cellWidth, 0, kTransparent);
+        if (k <= 3) {
+            const int32_t fistX = CheckedSub(rowX, CheckedMul(kStepWidth, k));
+            basBitBlt::BlitTransparent(g.PlayField->hDC(), fistX, rowY, cellWidth, sheetHeight,
+                                       g.PunchSheet->hDC(), 0, 0, kTransparent);
+        }
+        world.clock.Sleep(kStepPauseMs);
+        g.PlayField->Refresh();
+    }
+}
+
+}  // namespace basFendo

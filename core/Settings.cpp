@@ -1,0 +1,65 @@
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "core/GameState.h"
+#include "core/basFendo.h"
+#include "platform/mPPS.h"
+
+namespace basFendo {
+namespace {
+
+constexpr std::string_view kScores = "Scores";
+constexpr std::string_view kControls = "Control Settings";
+
+// Decimal with an optional sign and surrounding blanks. Anything else, or a
+// value that does not fit the field, falls back to the field's default, so a
+// damaged settings file never keeps the game from starting.
+template <typename T>
+T ParseOr(std::string_view text, T fallback) {
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() ||
+        value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max()) {
+        return fallback;
+    }
+    return static_cast<T>(value);
+}
+
+template <typename T>
+T ReadField(std::string_view section, std::string_view key, T fallback, const std::string& path) {
+    const std::string defaultText = std::to_string(fallback);
+    return ParseOr<T>(mPPS::ReadProfileString(section, key, defaultText, path), fallback);
+}
+
+}  // namespace
+
+void LoadSettings(const std::string& IniPath) {
+    GameState& g = Game();
+    g.HiScore = ReadField<int32_t>(kScores, "HiScore", 0, IniPath);
+    g.MaxKnockOutScore = ReadField<int32_t>(kScores, "MaxKnockOutScore", 0, IniPath);
+    g.MaxHits = ReadField<int32_t>(kScores, "MaxHits", 0, IniPath);
+    g.InputMode = ReadField<int32_t>(kControls, "InputMode", 0, IniPath);
+    g.PunishKeyL = ReadField<int16_t>(kControls, "PunishKeyL", 37, IniPath);
+    g.PunishKeyR = ReadField<int16_t>(kControls, "PunishKeyR", 39, IniPath);
+}
+
+void SaveSettings(const std::string& IniPath) {
+    const GameState& g = Game();
+    // A failed write is not the player's problem: the old file stays as it was.
+    mPPS::WriteProfileString(kScores, "HiScore", std::to_string(g.HiScore), IniPath);
+    mPPS::WriteProfileString(kScores, "MaxKnockOutScore", std::to_string(g.MaxKnockOutScore),
+                             IniPath);
+    mPPS::WriteProfileString(kScores, "MaxHits", std::to_string(g.MaxHits), IniPath);
+    mPPS::WriteProfileString(kControls, "InputMode", std::to_string(g.InputMode), IniPath);
+    mPPS::WriteProfileString(kControls, "PunishKeyL", std::to_string(g.PunishKeyL), IniPath);
+    mPPS::WriteProfileString(kControls, "PunishKeyR", std::to_string(g.PunishKeyR), IniPath);
+}
+
+}  // namespace basFendo

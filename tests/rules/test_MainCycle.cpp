@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include "core/GameState.h"
+#include "core/basFendo.h"
+#include "fakes/GameFixture.h"
+
+namespace {
+
+using basFendo::Game;
+
+class MainCycleTest : public fakes::GameFixture {};
+
+TEST_F(MainCycleTest, InitGame_ResetsTheRunningGameButKeepsRecordsAndControls) {
+    auto& g = Game();
+    g.HiScore = 11;
+    g.MaxKnockOutScore = 22;
+    g.MaxHits = 33;
+    g.InputMode = 2;
+    g.PunishKeyL = 65;
+    g.PunishKeyR = 66;
+    g.Points = 999;
+    g.Stress = 150;
+    g.StressAtStart = 70;
+    g.HitCount = 7;
+    g.PointsAtStart = 5;
+    g.NoStressRelief = -1;
+    g.InPunishment = -1;
+    g.TargetGuilty = -1;
+    g.LastHitInput = 2;
+    g.SelectedSlot = -1;
+    g.FrameDelayMs = 60;
+    g.GameOver = -1;
+
+    StartGame();
+
+    EXPECT_EQ(g.HiScore, 11);
+    EXPECT_EQ(g.MaxKnockOutScore, 22);
+    EXPECT_EQ(g.MaxHits, 33);
+    EXPECT_EQ(g.InputMode, 2);
+    EXPECT_EQ(g.PunishKeyL, 65);
+    EXPECT_EQ(g.PunishKeyR, 66);
+    EXPECT_EQ(g.Points, 0);
+    EXPECT_EQ(g.Stress, 0);
+    EXPECT_EQ(g.StressAtStart, 0);
+    EXPECT_EQ(g.HitCount, 0);
+    EXPECT_EQ(g.PointsAtStart, 0);
+    EXPECT_EQ(g.NoStressRelief, 0);
+    EXPECT_EQ(g.InPunishment, 0);
+    EXPECT_EQ(g.TargetGuilty, 0);
+    EXPECT_EQ(g.LastHitInput, 0);
+    EXPECT_EQ(g.SelectedSlot, 0);
+    EXPECT_EQ(g.FrameDelayMs, 500);
+    EXPECT_EQ(g.GameOver, 0);
+    EXPECT_EQ(g.PhaseStartMs, 0);
+    // The first roster frame is already drawn, so the phase has flipped once.
+    EXPECT_EQ(g.AnimPhase, -1);
+    EXPECT_EQ(random.reseeds, 1);
+}
+
+TEST_F(MainCycleTest, InitGame_ReusesTheSixFendorObjects) {
+    StartGame();
+    const clsFendor* first = &Fendor(0);
+    const clsFendor* last = &Fendor(5);
+    Fendor(0).SetLv(40);
+    StartGame();
+    EXPECT_EQ(&Fendor(0), first);
+    EXPECT_EQ(&Fendor(5), last);
+    EXPECT_EQ(Fendor(0).Lv(), 1);
+}
+
+TEST_F(MainCycleTest, InitGame_LoadsFieldCharacterAndPunchSheets) {
+    StartGame();
+    EXPECT_EQ(picMain.Pixel(5, 5), fakes::kFieldColour);
+    EXPECT_EQ(picFendor.Pixel(32 * 2 + 16, 0), fakes::PartColour(2, 1));
+    EXPECT_EQ(picPunch.Pixel(145, 0), fakes::kTrailColour);
+    EXPECT_EQ(picMirror.Pixel(5, 5), platform::Surface::kButtonFace);
+}
+
+TEST_F(MainCycleTest, GameTick_DoesNothingOnceTheGameIsOver) {
+    StartGame();
+    Game().GameOver = -1;
+    const int drawsBefore = random.draws;
+    const auto phase = Game().AnimPhase;
+    basFendo::GameTick();
+    EXPECT_EQ(random.draws, drawsBefore);
+    EXPECT_EQ(Game().AnimPhase, phase);
+    EXPECT_EQ(pump.waitCalls, 0);
+}
+
+TEST_F(MainCycleTest, RosterWait_LastsUntilMoreThanTheFrameDelayHasPassed) {
+    StartGame();
+    clock.now = 1000;
+    basFendo::GameTick();
+    EXPECT_EQ(Game().PhaseStartMs, 1000);
+    EXPECT_EQ(clock.now, 1501);
+}
+
+TEST_F(MainCycleTest, RosterWait_EndsWhenAPunishmentStarts) {
+    StartGame();
+    clock.now = 1000;
+    MakeGuilty(1);
+    Game().SelectedSlot = 1;
+    pump.At(1100, [] { EXPECT_EQ(basFendo::DecideInput(1), -1); });
+    basFendo::GameTick();
+    EXPECT_EQ(clock.now, 1100);
+    EXPECT_EQ(Game().InPunishment, -1);
+    EXPECT_EQ(Game().PhaseStartMs, 1100);
+}
+
+TEST_F(MainCycleTest, RosterWait_EndsWhenTheGameEnds) {
+    StartGame();
+    clock.now = 0;
+    pump.At(20, [] { basFendo::ShowGameOver(); });
+    basFendo::GameTick();
+    EXPECT_EQ(clock.now, 20);
+    EXPECT_EQ(Game().GameOver, -1);
+}
+
+TEST_F(MainCycleTest, RosterWait_SurvivesTheCounterWrappingAround) {
+    StartGame();
+    clock.now = INT32_MAX - 100;
+    basFendo::GameTick();
+    EXPECT_EQ(clock.now, static_cast<int32_t>(static_cast<uint32_t>(INT32_MAX) - 100u + 501u));
+}
+
+TEST_F(MainCycleTest, Punishment_EndsAtTheFirstTickStrictlyAfterSixSeconds) {
+    StartGame();
+    MakeGuilty(0);
+    clock.now = 10000;
+    ASSERT_EQ(basFendo::DecideInput(1), -1);
+    clock.now = 16000;
+    basFendo::GameTick();
+    EXPECT_EQ(Game().InPunishment, -1);
+    EXPECT_TRUE(messages.shown.empty());
+    clock.now = 16001;
+    basFendo::GameTick();
+    EXPECT_EQ(Game().InPunishment, 0);
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.front().caption, "Got 0 pts");
+}
+
+struct JudgeCase {
+    int stressAtStart;
+    int atEnd;
+};
+
+class JudgeStressTest : public MainCycleTest, public ::testing::WithParamInterface<JudgeCase> {};
+
+TEST_P(JudgeStressTest, JudgeRaisesStressLinearlyOverTheSixSeconds) {
+    StartGame();
+    Game().Stress = GetParam().stressAtStart;
+    Game().SelectedSlot = 2;
+    clock.now = 0;
+    ASSERT_EQ(basFendo::DecideInput(1), 0);
+    ASSERT_EQ(Game().InPunishment, -1);
+
+    int previous = GetParam().stressAtStart;
+    for (int32_t t = 0; t < 6000; t += 250) {
+        clock.now = t;
+        // Each burst's pauses move the fake clock on; measure the tick's own rise.
+        basFendo::GameTick();
+        EXPECT_GE(Game().Stress, previous);
+        EXPECT_LE(Game().Stress, GetParam().atEnd);
+        previous = Game().Stress;
+    }
+    EXPECT_EQ(Game().InPunishment, -1);
+    clock.now = 6001;
+    basFendo::GameTick();
+    EXPECT_EQ(Game().InPunishment, 0);
+    EXPECT_EQ(Game().Stress, GetParam().atEnd);
+}
+
+INSTANTIATE_TEST_SUITE_P(StressAtStart, JudgeStressTest,
+                         ::testing::Values(JudgeCase{0, 15}, JudgeCase{100, 140},
+                                           JudgeCase{148, 200}));
+
+TEST_F(MainCycleTest, JudgeTick_StressFollowsTheElapsedTime) {
+    StartGame();
+    Game().Stress = 160;
+    Game().SelectedSlot = 0;
+    clock.now = 0;
+    basFendo::DecideInput(2);
+    clock.now = 3000;
+    random.fallback = 0.9f;  // no background repaint, row drawn
+    basFendo::GameTick();
+    // 160 + 3000 x (160 \ 4 + 15) \ 6000 = 160 + 27
+    EXPECT_EQ(Game().Stress, 187);
+}
+
+TEST_F(MainCycleTest, AdjustFrameDelay_BelowTwentyThrowsThePaceBack) {
+    StartGame();
+    Game().FrameDelayMs = 30;
+    basFendo::AdjustFrameDelay(-11);
+    EXPECT_EQ(Game().FrameDelayMs, 280);
+    Game().FrameDelayMs = 30;
+    basFendo::AdjustFrameDelay(-10);
+    EXPECT_EQ(Game().FrameDelayMs, 20);
+}
+
+TEST_F(MainCycleTest, AdjustFrameDelay_SettlesAtFiftyNineAfterFortyTwoLevelOneBeatings) {
+    StartGame();
+    std::vector<int> delays;
+    for (int i = 0; i < 42; ++i) {
+        basFendo::AdjustFrameDelay(5 * 1 - Game().FrameDelayMs / 10);
+        delays.push_back(Game().FrameDelayMs);
+    }
+    EXPECT_EQ(delays[0], 455);
+    EXPECT_EQ(delays[1], 415);
+    EXPECT_EQ(delays[2], 379);
+    EXPECT_EQ(delays[3], 347);
+    EXPECT_EQ(delays.back(), 59);
+    basFendo::AdjustFrameDelay(5 - Game().FrameDelayMs / 10);
+    EXPECT_EQ(Game().FrameDelayMs, 59);
+}
+
+TEST_F(MainCycleTest, ClampedStress_WritesTheClampBack) {
+    Game().Stress = -5;
+    EXPECT_EQ(basFendo::ClampedStress(), 0);
+    EXPECT_EQ(Game().Stress, 0);
+    Game().Stress = 201;
+    EXPECT_EQ(basFendo::ClampedStress(), 200);
+    EXPECT_EQ(Game().Stress, 200);
+    Game().Stress = 137;
+    EXPECT_EQ(basFendo::ClampedStress(), 137);
+}
+
+TEST_F(MainCycleTest, ShowGameOver_EndsTheGameAndShowsThePoints) {
+    StartGame();
+    basFendo::ShowGameOver();
+    EXPECT_EQ(Game().GameOver, -1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "ゲームオーバー 0pts");
+    EXPECT_EQ(messages.shown[0].caption, "Fendo");
+    Game().Points = 1234;
+    basFendo::ShowGameOver();
+    EXPECT_EQ(messages.shown[1].text, "ゲームオーバー 1234pts");
+}
+
+TEST_F(MainCycleTest, PunishKeys_AccessorsNarrowAndIgnoreOtherIndexes) {
+    basFendo::SetPunishKey(0, 90);
+    basFendo::SetPunishKey(1, 88);
+    basFendo::SetPunishKey(2, 77);
+    EXPECT_EQ(basFendo::GetPunishKey(0), 90);
+    EXPECT_EQ(basFendo::GetPunishKey(1), 88);
+    EXPECT_EQ(basFendo::GetPunishKey(2), 0);
+    EXPECT_EQ(basFendo::GetPunishKey(-1), 0);
+    EXPECT_EQ(basFendo::GetPunishKeyL(), 90);
+    EXPECT_EQ(basFendo::GetPunishKeyR(), 88);
+    EXPECT_DEATH(basFendo::SetPunishKey(0, 40000), "overflow");
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "core/GameState.h"
+#include "core/basFendo.h"
+#include "fakes/GameFixture.h"
+
+namespace {
+
+using basFendo::Game;
+using basFendo::PlayPunch;
+
+class PunishmentSceneTest : public fakes::GameFixture {
+protected:
+    void SetUp() override {
+        GameFixture::SetUp();
+        StartGame();
+        clock.now = 1000;
+        MakeGuilty(0);
+        Game().SelectedSlot = 0;
+        ASSERT_EQ(basFendo::DecideInput(1), -1);
+    }
+
+    // One burst: no background repaint, then the two row offsets.
+    void ScriptBurst(int r100, int r70) {
+        random.Push(3, 5);
+        random.Push(r100, 100);
+        random.Push(r70, 70);
+    }
+};
+
+TEST_F(PunishmentSceneTest, Burst_DrawsTheFistAndItsTrailFortyPixelsApart) {
+    ScriptBurst(0, 0);
+    PlayPunch("b", 6000);
+    // The test punch cells mark their top-left pixel.
+    for (int x : {180, 140, 100, 60}) {
+        EXPECT_EQ(picMain.Pixel(x, 30), fakes::kTrailColour) << x;
+    }
+    // The fist stood in front at 140, 100, 60; the trail covered each later.
+    EXPECT_EQ(picMain.Pixel(20, 30), fakes::kBeatingColour);
+    EXPECT_EQ(clock.sleptMs, 12);
+    ASSERT_EQ(sound.played.size(), 1u);
+    EXPECT_EQ(sound.played[0], appFolder.string() + "/fdata/default_p.wav");
+}
+
+TEST_F(PunishmentSceneTest, Burst_RowFollowsTheRandomOffsets) {
+    ScriptBurst(100, 70);
+    PlayPunch("b", 6000);
+    EXPECT_EQ(picMain.Pixel(200, 130), fakes::kTrailColour);
+    EXPECT_EQ(picMain.Pixel(80, 130), fakes::kTrailColour);
+}
+
+TEST_F(PunishmentSceneTest, Burst_StopsWhenTheSceneTimeIsOverButStillSounds) {
+    ScriptBurst(0, 0);
+    clock.now = 1000 + 6001;
+    PlayPunch("b", 6000);
+    EXPECT_EQ(picMain.Pixel(180, 30), fakes::kBeatingColour);
+    EXPECT_EQ(sound.played.size(), 1u);
+    EXPECT_EQ(clock.sleptMs, 0);
+}
+
+TEST_F(PunishmentSceneTest, OneBurstInTen_RepaintsTheSceneFirst) {
+    picMain.Fill(0x00112233);
+    random.Push(0, 5);
+    random.Push(0, 100);
+    random.Push(0, 70);
+    PlayPunch("b", 6000);
+    EXPECT_EQ(picMain.Pixel(399, 199), fakes::kBeatingColour);
+}
+
+TEST_F(PunishmentSceneTest, OutsideAPunishment_OnlyTheRepaintCanHappen) {
+    Game().InPunishment = 0;
+    picMain.Fill(0x00112233);
+    random.Push(0, 5);
+    PlayPunch("b", 6000);
+    EXPECT_EQ(picMain.Pixel(0, 0), fakes::kBeatingColour);
+    EXPECT_TRUE(sound.played.empty());
+    EXPECT_TRUE(random.script.empty());
+}
+
+TEST_F(PunishmentSceneTest, GameEndingMidBurst_StopsItAtTheNextStep) {
+    ScriptBurst(0, 0);
+    pump.Soon([] { basFendo::ShowGameOver(); });
+    PlayPunch("b", 6000);
+    EXPECT_EQ(picMain.Pixel(180, 30), fakes::kBeatingColour);
+    EXPECT_EQ(clock.sleptMs, 0);
+}
+
+TEST_F(PunishmentSceneTest, BurstsNest_AHitDuringAStepPlaysAWholeBurstFirst) {
+    ScriptBurst(0, 0);
+    // The nested burst's row is 60 pixels lower.
+    pump.Soon([this] {
+        ScriptBurst(60, 0);
+        PlayPunch("b", 6000);
+    });
+    PlayPunch("b", 6000);
+    EXPECT_EQ(sound.played.size(), 2u);
+    EXPECT_EQ(picMain.Pixel(150, 90), fakes::kTrailColour);
+    EXPECT_EQ(picMain.Pixel(30, 90), fakes::kTrailColour);
+    EXPECT_EQ(picMain.Pixel(60, 30), fakes::kTrailColour);
+    EXPECT_EQ(clock.sleptMs, 24);
+}
+
+}  // namespace

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include "core/GameState.h"
+#include "core/RosterLayout.h"
+#include "core/basFendo.h"
+#include "fakes/GameFixture.h"
+
+namespace {
+
+using basFendo::Game;
+using fakes::PartColour;
+
+class SelectionSceneTest : public fakes::GameFixture {
+protected:
+    void SetUp() override {
+        GameFixture::SetUp();
+        StartGame();
+    }
+
+    // The test sheet marks each cell by one pixel at its top-left corner.
+    uint32_t PartPixel(int slot, int part, int dx = 0, int dy = 0) {
+        const auto anchor = basFendo::RosterAnchor(slot);
+        const auto& body = basFendo::kBodyParts[static_cast<size_t>(part)];
+        return picMain.Pixel(anchor.x + body.dx + dx, anchor.y + body.dy + dy);
+    }
+};
+
+TEST_F(SelectionSceneTest, Anchors_FollowTheTwoRows) {
+    EXPECT_EQ(basFendo::RosterAnchor(0).x, 216);
+    EXPECT_EQ(basFendo::RosterAnchor(2).x, 316);
+    EXPECT_EQ(basFendo::RosterAnchor(2).y, 80);
+    EXPECT_EQ(basFendo::RosterAnchor(3).x, 256);
+    EXPECT_EQ(basFendo::RosterAnchor(5).x, 356);
+    EXPECT_EQ(basFendo::RosterAnchor(5).y, 130);
+}
+
+TEST_F(SelectionSceneTest, CalmFrame_DrawsEveryPartAtItsPlaceAndAlternatesFrames) {
+    Game().Stress = 37;
+    ASSERT_EQ(Game().AnimPhase, -1);
+    basFendo::DrawRoster();
+    for (int slot = 0; slot < 6; ++slot) {
+        for (int part = 0; part < 6; ++part) {
+            // Phase -1: parts 4 and 5 show frame 1, the others frame 0.
+            const int frame = part >= 4 ? 1 : 0;
+            EXPECT_EQ(PartPixel(slot, part), PartColour(part, frame))
+                << "slot " << slot << " part " << part;
+        }
+    }
+    EXPECT_EQ(Game().AnimPhase, 0);
+    EXPECT_EQ(Game().Stress, 37);
+
+    basFendo::DrawRoster();
+    for (int part = 0; part < 6; ++part) {
+        EXPECT_EQ(PartPixel(4, part), PartColour(part, part >= 4 ? 0 : 1));
+    }
+    EXPECT_EQ(Game().AnimPhase, -1);
+}
+
+TEST_F(SelectionSceneTest, Frame_RestoresTheBackgroundFirst) {
+    picMain.Fill(0x00123456);
+    basFendo::DrawRoster();
+    EXPECT_EQ(picMain.Pixel(0, 0), fakes::kFieldColour);
+    EXPECT_EQ(picMain.Pixel(399, 199), fakes::kFieldColour);
+    // Transparent parts of a cell leave the background alone.
+    EXPECT_EQ(PartPixel(0, 1, 1, 1), fakes::kFieldColour);
+}
+
+TEST_F(SelectionSceneTest, Frame_DoesNothingDuringAPunishment) {
+    Game().InPunishment = -1;
+    picMain.Fill(0x00123456);
+    const auto phase = Game().AnimPhase;
+    basFendo::DrawRoster();
+    EXPECT_EQ(picMain.Pixel(0, 0), 0x00123456u);
+    EXPECT_EQ(Game().AnimPhase, phase);
+}
+
+TEST_F(SelectionSceneTest, Misdeeds_AddTheirSeverityToStressThenClamp) {
+    MakeGuilty(1, 3);
+    MakeGuilty(4, 2);
+    Game().Stress = 10;
+    basFendo::DrawRoster();
+    EXPECT_EQ(Game().Stress, 15);
+    MakeGuilty(0, 4);
+    Game().Stress = 198;
+    basFendo::DrawRoster();
+    EXPECT_EQ(Game().Stress, 200);
+}
+
+TEST_F(SelectionSceneTest, WorstMisdeed_JerksOnePartAndSwapsTheWalk) {
+    MakeGuilty(0, 4);
+    random.Push(2, 5);  // twitch part 2
+    random.Push(1, 1);  // keep the sign
+    random.Push(0, 1);  // along x
+    basFendo::DrawRoster();
+    // Phase was -1; amplitude 4 inverts every part's flag.
+    EXPECT_EQ(PartPixel(0, 0), PartColour(0, 1));
+    EXPECT_EQ(PartPixel(0, 4), PartColour(4, 0));
+    EXPECT_EQ(PartPixel(0, 2, 4, 0), PartColour(2, 1));
+    EXPECT_EQ(PartPixel(0, 2), fakes::kFieldColour);
+    // The next Fendor is calm: no jerk and the ordinary walk.
+    EXPECT_EQ(PartPixel(1, 2), PartColour(2, 0));
+}
+
+TEST_F(SelectionSceneTest, NegatedJerk_KeepsThatPartInStep) {
+    MakeGuilty(3, 4);
+    // Slots 0-2 are calm: two behaviour draws each, plus the twitch part 0's two.
+    for (int i = 0; i < 3 * 4; ++i) random.script.push_back(0.7f);
+    random.Push(5, 5);  // twitch part 5
+    random.Push(0, 1);  // negate: amplitude -4
+    random.Push(1, 1);  // along y
+    basFendo::DrawRoster();
+    EXPECT_EQ(PartPixel(3, 5, 0, -4), PartColour(5, 1));
+    EXPECT_EQ(PartPixel(3, 4), PartColour(4, 0));
+    EXPECT_EQ(PartPixel(3, 0), PartColour(0, 1));
+}
+
+TEST_F(SelectionSceneTest, MildMisdeed_KeepsTheWalkAndMovesByItsSeverity) {
+    MakeGuilty(2, 2);
+    for (int i = 0; i < 2 * 4; ++i) random.script.push_back(0.7f);
+    random.Push(1, 5);  // twitch part 1, the head
+    random.Push(1, 1);
+    random.Push(1, 1);  // along y, +2
+    basFendo::DrawRoster();
+    EXPECT_EQ(PartPixel(2, 1, 0, 2), PartColour(1, 0));
+    EXPECT_EQ(PartPixel(2, 4), PartColour(4, 1));
+}
+
+TEST_F(SelectionSceneTest, SlotInfoAt_UsesInclusiveBandsAndTheUpperRowWinsAtTheSeam) {
+    struct Case {
+        int x, y, slot;
+    };
+    const Case cases[] = {{200, 80, 0},  {250, 100, 0}, {251, 100, 1}, {300, 129, 1},
+                          {301, 129, 2}, {350, 80, 2},  {380, 129, 5}, {240, 130, 3},
+                          {290, 178, 3}, {291, 150, 4}, {341, 178, 5}, {390, 178, 5},
+                          {200, 130, -1}, {199, 100, -1}, {351, 100, -1}, {300, 179, -1},
+                          {391, 150, -1}, {250, 79, -1}};
+    for (const Case& c : cases) {
+        const std::string text = basFendo::SlotInfoAt(c.x, c.y);
+        EXPECT_EQ(Game().SelectedSlot, c.slot) << c.x << "," << c.y;
+        if (c.slot < 0) {
+            EXPECT_EQ(text, "");
+        } else {
+            EXPECT_EQ(text, Fendor(c.slot).GetFendorData());
+        }
+    }
+}
+
+TEST_F(SelectionSceneTest, SlotInfoAt_KeyboardOnlyShowsNothingAndKeepsTheSlot) {
+    Game().InputMode = 2;
+    Game().SelectedSlot = 4;
+    EXPECT_EQ(basFendo::SlotInfoAt(220, 100), "");
+    EXPECT_EQ(Game().SelectedSlot, 4);
+    EXPECT_EQ(basFendo::SlotInfoAt(0, 0), "");
+    EXPECT_EQ(Game().SelectedSlot, 4);
+}
+
+TEST_F(SelectionSceneTest, SlotInfoAt_DuringAPunishmentShowsThePunishedFendor) {
+    Fendor(3).SetName("ポチ");
+    Fendor(3).SetLv(7);
+    Game().SelectedSlot = 3;
+    Game().InPunishment = -1;
+    EXPECT_EQ(basFendo::SlotInfoAt(0, 0), "ポチ; Lv7");
+    EXPECT_EQ(basFendo::SlotInfoAt(220, 100), "ポチ; Lv7");
+    EXPECT_EQ(Game().SelectedSlot, 3);
+}
+
+}  // namespace
