@@ -1,0 +1,37 @@
+#include <QApplication>
+
+#include "core/basFendo.h"
+#include "platform/StdRandom.h"
+#include "platform/SteadyClock.h"
+#include "platform/mApp_Path.h"
+#include "platform/qt/FatalError.h"
+#include "platform/qt/QtEventPump.h"
+#include "platform/qt/QtMessageBox.h"
+#include "platform/qt/QtSound.h"
+#include "windows/DesignFonts.h"
+#include "windows/frmMain.h"
+
+int main(int argc, char* argv[]) {
+    // Whole-number screen scales keep the pixel art crisp.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    QApplication app(argc, argv);
+    // The game drives its own loop and decides itself when it is over.
+    app.setQuitOnLastWindowClosed(false);
+    platform::InstallQtOverflowHandler();
+    DesignFonts::RegisterSubstitutes();
+
+    platform::SteadyClock clock;
+    platform::StdRandom random;
+    platform::QtEventPump pump(clock);
+    platform::QtMessageBox messages([] { return QApplication::activeWindow(); });
+    platform::QtSound sound;
+    const std::string appFolder = mApp_Path::AppFolder();
+
+    basFendo::Bind({clock, random, pump, messages, sound, appFolder});
+    basFendo::LoadSettings(appFolder + "fendo.ini");
+
+    frmMain game(pump, appFolder);
+    game.Main();
+    return 0;
+}

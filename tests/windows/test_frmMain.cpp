@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "core/GameState.h"
+#include "core/basFendo.h"
+#include "fakes/GameFixture.h"
+#include "platform/mPPS.h"
+#include "windows/frmMain.h"
+
+namespace {
+
+using basFendo::Game;
+
+class GameWindowTest : public fakes::GameFixture {
+protected:
+    std::unique_ptr<frmMain> window;
+
+    void SetUp() override {
+        GameFixture::SetUp();
+        window = std::make_unique<frmMain>(pump, appFolder.string() + "/");
+    }
+    void TearDown() override {
+        window.reset();
+        GameFixture::TearDown();
+    }
+
+    QString Text(const char* label) { return window->Label(label)->text(); }
+    std::string Ini(const char* section, const char* key) {
+        return mPPS::ReadProfileString(section, key, "(none)", (appFolder / "fendo.ini").string());
+    }
+    // Starts the game the way Main does, without entering its loop.
+    void StartInWindow() {
+        basFendo::InitGame(window->PlayFieldSurface(), picFendor, picPunch, picMirror);
+        messages.shown.clear();
+    }
+    QWidget* PlayField() { return window->findChild<QWidget*>("picMain"); }
+    void Click(Qt::MouseButton button, QEvent::Type type = QEvent::MouseButtonPress) {
+        const QPointF at(100, 100);
+        QMouseEvent event(type, at, PlayField()->mapToGlobal(at), button, button, Qt::NoModifier);
+        QCoreApplication::sendEvent(PlayField(), &event);
+    }
+    void Key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, qtKey, modifiers);
+        QCoreApplication::sendEvent(PlayField(), &event);
+    }
+};
+
+TEST_F(GameWindowTest, Layout_FollowsTheDesignGrid) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("フェンド -Biography of Fendors-"));
+    EXPECT_EQ(window->size(), QSize(444, 313));
+    EXPECT_EQ(PlayField()->geometry(), QRect(20, 48, 404, 204));
+    EXPECT_EQ(window->Label("lblPoints")->geometry(), QRect(184, 3, 237, 25));
+    EXPECT_EQ(window->Label("lblFendorData")->geometry(), QRect(216, 264, 213, 21));
+    EXPECT_EQ(Text("lblPoints"), "0 pts");
+    EXPECT_EQ(Text("lblHiScore"), "HiSc:");
+    EXPECT_EQ(Text("lblHits"), "Hits");
+    EXPECT_EQ(Text("lblHPS"), "hps");
+    EXPECT_EQ(Text("lblStress"), "0");
+    EXPECT_EQ(Text("Label1"), QStringLiteral("ストレス"));
+    EXPECT_TRUE(window->Label("lblPoints")->alignment().testFlag(Qt::AlignRight));
+    EXPECT_TRUE(window->Label("lblStress")->alignment().testFlag(Qt::AlignHCenter));
+    EXPECT_TRUE(window->Label("lblPoints")->font().bold());
+}
+
+TEST_F(GameWindowTest, ShowScores_WritesEveryLabel) {
+    StartInWindow();
+    Game().Points = 12345;
+    Game().HiScore = 40000;
+    Game().MaxKnockOutScore = 9000;
+    Game().MaxHits = 75;
+    Game().HitCount = 40;
+    window->ShowScores();
+    EXPECT_EQ(Text("lblPoints"), "12345 pts");
+    EXPECT_EQ(Text("lblHiScore"), "HiSc: 40000 pts");
+    EXPECT_EQ(Text("lblMaxKOScore"), "MaxKO: 9000 pts");
+    EXPECT_EQ(Text("lblMaxHits"), "MaxHits: 75 hits (12 hps)");
+    EXPECT_EQ(Text("lblHits"), "40 Hits");
+    EXPECT_EQ(Text("lblHPS"), "6hps (hits per sec.)");
+    Game().HitCount = 5;
+    Game().Points = -3;
+    window->ShowScores();
+    EXPECT_EQ(Text("lblHPS"), "0hps (hits per sec.)");
+    EXPECT_EQ(Text("lblPoints"), "-3 pts");
+    Game().HitCount = 6;
+    window->ShowScores();
+    EXPECT_EQ(Text("lblHPS"), "1hps (hits per sec.)");
+}
+
+TEST_F(GameWindowTest, ShowStress_DrawsTheBarAndThePercentage) {
+    StartInWindow();
+    window->ShowStress(0);
+    EXPECT_EQ(window->StressBarWidth(), 0);
+    window->ShowStress(1);
+    EXPECT_EQ(Text("lblStress"), "0");
+    EXPECT_EQ(window->StressBarWidth(), 1);
+    window->ShowStress(100);
+    EXPECT_EQ(Text("lblStress"), "50");
+    EXPECT_EQ(window->StressBarWidth(), 116);
+    window->ShowStress(199);
+    EXPECT_EQ(Text("lblStress"), "99");
+    EXPECT_EQ(window->StressBarWidth(), 231);
+    EXPECT_EQ(Game().GameOver, 0);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(GameWindowTest, StressOfTwoHundred_EndsTheGameAndSavesTheRecords) {
+    StartInWindow();
+    window->show();
+    Game().Points = 77;
+    Game().HiScore = 50;
+    bool titleShown = false;
+    window->onGameEnded = [&] { titleShown = true; };
+    window->ShowStress(200);
+    EXPECT_EQ(window->StressBarWidth(), 233);
+    EXPECT_EQ(Game().GameOver, -1);
+    EXPECT_FALSE(window->isVisible());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "ゲームオーバー 77pts");
+    EXPECT_TRUE(titleShown);
+    EXPECT_EQ(Ini("Scores", "HiScore"), "50");
+    EXPECT_EQ(Ini("Control Settings", "PunishKeyR"), "39");
+    // Once over, the display stays as it was.
+    window->ShowStress(10);
+    EXPECT_EQ(Text("lblStress"), "100");
+    window->ShowScores();
+    EXPECT_EQ(Text("lblPoints"), "0 pts");
+}
+
+TEST_F(GameWindowTest, MouseMove_ShowsTheFendorUnderThePointer) {
+    StartInWindow();
+    Fendor(4).SetName("ネイ");
+    window->picMain_MouseMove(0, 0, 300.6f, 140.0f);
+    EXPECT_EQ(Text("lblFendorData"), QStringLiteral("ネイ; Lv1"));
+    EXPECT_EQ(Game().SelectedSlot, 4);
+    // 250.5 rounds to the even 250: still the first slot.
+    window->picMain_MouseMove(0, 0, 250.5f, 100.0f);
+    EXPECT_EQ(Game().SelectedSlot, 0);
+    window->picMain_MouseMove(0, 0, 10.0f, 10.0f);
+    EXPECT_EQ(Text("lblFendorData"), "");
+    EXPECT_EQ(Game().SelectedSlot, -1);
+    Game().InputMode = 2;
+    window->picMain_MouseMove(0, 0, 300.0f, 140.0f);
+    EXPECT_EQ(Text("lblFendorData"), "");
+}
+
+TEST_F(GameWindowTest, Pick_DoesNotRefreshTheLabelsButEachHitDoes) {
+    StartInWindow();
+    window->ShowScores();
+    MakeGuilty(1, 1, 6, 2);
+    Game().SelectedSlot = 1;
+    Game().Stress = 50;
+    window->picMain_MouseDown(1, 0, 0, 0);
+    EXPECT_EQ(Game().TargetGuilty, -1);
+    EXPECT_TRUE(sound.played.empty());
+    Game().Points = 999;  // a selection would have shown this
+    window->ShowScores();
+    Game().Points = 0;
+    window->picMain_MouseDown(2, 0, 0, 0);
+    EXPECT_EQ(Text("lblPoints"), "144 pts");
+    EXPECT_EQ(Text("lblHits"), "1 Hits");
+    EXPECT_EQ(Text("lblStress"), "24");
+    EXPECT_EQ(sound.played.size(), 1u);
+    window->picMain_MouseDown(2, 0, 0, 0);
+    EXPECT_EQ(Text("lblHits"), "1 Hits");
+    EXPECT_EQ(sound.played.size(), 1u);
+}
+
+TEST_F(GameWindowTest, HitAfterTheTime_IsCountedThenClosesThePunishment) {
+    StartInWindow();
+    clock.now = 100;
+    MakeGuilty(0);
+    Game().SelectedSlot = 0;
+    window->picMain_MouseDown(1, 0, 0, 0);
+    clock.now = 100 + 6500;
+    window->picMain_MouseDown(2, 0, 0, 0);
+    EXPECT_EQ(Game().InPunishment, 0);
+    EXPECT_EQ(Game().MaxHits, 1);
+    ASSERT_GE(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].caption, "Got 72 pts");
+    // The burst after the close only ever repaints; it sounds nothing.
+    EXPECT_TRUE(sound.played.empty());
+}
+
+TEST_F(GameWindowTest, Events_DoubleClicksCountAsPressesAndKeysBecomeKeyCodes) {
+    StartInWindow();
+    MakeGuilty(2);
+    Game().SelectedSlot = 2;
+    Click(Qt::LeftButton);
+    ASSERT_EQ(Game().InPunishment, -1);
+    Click(Qt::RightButton);
+    Click(Qt::LeftButton, QEvent::MouseButtonDblClick);
+    Click(Qt::RightButton, QEvent::MouseButtonDblClick);
+    EXPECT_EQ(Game().HitCount, 3);
+    basFendo::EndPunishment();
+
+    Game().InputMode = 2;
+    MakeGuilty(4);
+    Key(Qt::Key_X, Qt::ShiftModifier);
+    EXPECT_EQ(Game().SelectedSlot, 4);
+    EXPECT_EQ(Game().TargetGuilty, -1);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Left);
+    Key(Qt::Key_4, Qt::KeypadModifier);
+    EXPECT_EQ(Game().HitCount, 2);
+}
+
+TEST_F(GameWindowTest, Main_RunsAGameUntilTheWindowCloses) {
+    pump.At(700, [this] {
+        MakeGuilty(3, 2, 6, 1);
+        window->picMain_MouseMove(0, 0, 260.0f, 150.0f);
+        window->picMain_MouseDown(1, 0, 0, 0);
+    });
+    for (int i = 0; i < 10; ++i) {
+        pump.At(800 + 10 * i, [this, i] { window->picMain_MouseDown(i % 2 ? 1 : 2, 0, 0, 0); });
+    }
+    pump.At(3000, [this] { window->close(); });
+    window->Main();
+
+    EXPECT_EQ(Game().GameOver, -1);
+    EXPECT_EQ(Game().HitCount, 10);
+    ASSERT_FALSE(messages.shown.empty());
+    // 12 x 10 x 1 x 6 \ 2: the points of the unfinished beating are shown...
+    EXPECT_EQ(messages.shown.back().text, "ゲームオーバー 360pts");
+    // ...but records only come from finished ones.
+    EXPECT_EQ(Ini("Scores", "HiScore"), "0");
+    EXPECT_EQ(Ini("Scores", "MaxHits"), "0");
+    EXPECT_TRUE(pump.Idle());
+}
+
+TEST_F(GameWindowTest, Main_SettlesABeatingAndGoesBackToTheRoster) {
+    pump.At(600, [this] {
+        MakeGuilty(0);
+        Game().SelectedSlot = 0;
+        window->picMain_MouseDown(2, 0, 0, 0);
+    });
+    pump.At(650, [this] { window->picMain_MouseDown(1, 0, 0, 0); });
+    pump.At(660, [this] { window->picMain_MouseDown(2, 0, 0, 0); });
+    pump.At(9000, [this] { window->close(); });
+    window->Main();
+    ASSERT_GE(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[0].caption, "Got 144 pts");
+    EXPECT_EQ(Ini("Scores", "MaxHits"), "2");
+    EXPECT_EQ(Ini("Scores", "HiScore"), "144");
+    EXPECT_EQ(Ini("Scores", "MaxKnockOutScore"), "144");
+    EXPECT_EQ(Game().FrameDelayMs, 455);
+    EXPECT_EQ(Text("lblHits"), "0 Hits");
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+#include "windows/PictureBox.h"
+
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/qt/KeyMap.h"
+
+namespace {
+
+int16_t ButtonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
+int16_t ButtonMask(Qt::MouseButtons buttons) {
+    int16_t mask = 0;
+    if (buttons.testFlag(Qt::LeftButton)) mask |= 1;
+    if (buttons.testFlag(Qt::RightButton)) mask |= 2;
+    if (buttons.testFlag(Qt::MiddleButton)) mask |= 4;
+    return mask;
+}
+
+int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {
+    int16_t mask = 0;
+    if (modifiers.testFlag(Qt::ShiftModifier)) mask |= 1;
+    if (modifiers.testFlag(Qt::ControlModifier)) mask |= 2;
+    if (modifiers.testFlag(Qt::AltModifier)) mask |= 4;
+    return mask;
+}
+
+}  // namespace
+
+PictureBox::PictureBox(platform::Surface& surface, QWidget* parent)
+    : QWidget(parent), surface_(surface) {
+    setFixedSize(surface.Width() + 2 * kBorder, surface.Height() + 2 * kBorder);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    surface_.SetRefreshHook([this] { repaint(); });
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int w = width();
+    const int h = height();
+    // The classic sunken frame: shadow above and left, light below and right.
+    painter.fillRect(0, 0, w, h, QColor(0xA0, 0xA0, 0xA0));
+    painter.fillRect(1, 1, w - 1, h - 1, Qt::white);
+    painter.fillRect(1, 1, w - 2, h - 2, QColor(0x69, 0x69, 0x69));
+    painter.fillRect(2, 2, w - 3, h - 3, QColor(0xE3, 0xE3, 0xE3));
+    // The image wraps the surface's own pixels: no copy per frame. Without
+    // smooth transforms a whole-number screen scale keeps every pixel crisp.
+    const QImage image(reinterpret_cast<const uchar*>(surface_.Bits()), surface_.Width(),
+                       surface_.Height(), surface_.Width() * 4, QImage::Format_RGB32);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(kBorder, kBorder, surface_.Width(), surface_.Height()), image);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    const int16_t code = platform::VirtualKeyFromQt(event->key(), event->modifiers());
+    if (code != 0 && onKeyDown) {
+        onKeyDown(code, ShiftMask(event->modifiers()));
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) { ReportPress(event); }
+
+// A second press of the same button arrives as a double-click; it is a press all the same.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) { ReportPress(event); }
+
+void PictureBox::ReportPress(QMouseEvent* event) {
+    const int16_t button = ButtonCode(event->button());
+    if (button == 0 || !onMouseDown) {
+        return;
+    }
+    const QPointF at = event->position() - QPointF(kBorder, kBorder);
+    onMouseDown(button, ShiftMask(event->modifiers()), static_cast<float>(at.x()),
+                static_cast<float>(at.y()));
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!onMouseMove) {
+        return;
+    }
+    const QPointF at = event->position() - QPointF(kBorder, kBorder);
+    onMouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()),
+                static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+// The play field is the window's only control: Tab stays with it as a key.
+bool PictureBox::focusNextPrevChild(bool) { return false; }

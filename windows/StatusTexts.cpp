@@ -1,0 +1,34 @@
+#include "windows/StatusTexts.h"
+
+#include "platform/Rounding.h"
+
+namespace StatusTexts {
+namespace {
+
+// A punishment lasts six seconds, so a sixth of its hits is hits per second.
+constexpr int32_t kPunishmentSeconds = 6;
+
+std::string Number(int32_t value) { return std::to_string(value); }
+
+}  // namespace
+
+Scores ForScores(int32_t points, int32_t hiScore, int32_t maxKnockOut, int32_t maxHits,
+                 int32_t hitCount) {
+    return Scores{
+        .points = Number(points) + " pts",
+        .hiScore = "HiSc: " + Number(hiScore) + " pts",
+        .maxKnockOut = "MaxKO: " + Number(maxKnockOut) + " pts",
+        .maxHits = "MaxHits: " + Number(maxHits) + " hits (" +
+                   Number(maxHits / kPunishmentSeconds) + " hps)",
+        .hits = Number(hitCount) + " Hits",
+        .hitsPerSecond = Number(hitCount / kPunishmentSeconds) + "hps (hits per sec.)",
+    };
+}
+
+int StressBarWidth(int frameWidth, int32_t stress) {
+    const int32_t scaled =
+        platform::RoundHalfEven(static_cast<double>(frameWidth) * static_cast<double>(stress));
+    return scaled / 200;
+}
+
+}  // namespace StatusTexts

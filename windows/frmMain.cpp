@@ -1,0 +1,175 @@
+#include "windows/frmMain.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+
+#include "core/basFendo.h"
+#include "platform/Rounding.h"
+#include "windows/DesignFonts.h"
+#include "windows/PictureBox.h"
+#include "windows/StatusTexts.h"
+
+namespace {
+
+constexpr int kClientWidth = 444;
+constexpr int kClientHeight = 313;
+constexpr int kStressBarLeft = 72;
+
+QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, const QString& text,
+                  const QFont& font, Qt::Alignment alignment) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+frmMain::frmMain(platform::EventPump& pump, std::string appFolder)
+    : pump_(pump), appFolder_(std::move(appFolder)) {
+    setWindowTitle(QStringLiteral("フェンド -Biography of Fendors-"));
+    setFont(DesignFonts::Make(QStringLiteral("MS UI Gothic"), 9));
+    setFixedSize(kClientWidth, kClientHeight);
+    BuildLayout();
+}
+
+void frmMain::BuildLayout() {
+    const QFont small = DesignFonts::Make(QStringLiteral("Arial"), 8.25);
+    lblHiScore_ = MakeLabel(this, "lblHiScore", {17, 0, 173, 17}, QStringLiteral("HiSc:"), small,
+                            Qt::AlignLeft);
+    lblMaxKOScore_ = MakeLabel(this, "lblMaxKOScore", {4, 16, 185, 17}, QStringLiteral("MaxKO:"),
+                               small, Qt::AlignLeft);
+    lblMaxHits_ = MakeLabel(this, "lblMaxHits", {1, 32, 184, 17}, QStringLiteral("MaxHits:"), small,
+                            Qt::AlignLeft);
+    lblPoints_ = MakeLabel(this, "lblPoints", {184, 3, 237, 25}, QStringLiteral("0 pts"),
+                           DesignFonts::Make(QStringLiteral("Arial"), 14.25, true), Qt::AlignRight);
+    lblHits_ = MakeLabel(this, "lblHits", {184, 32, 89, 17}, QStringLiteral("Hits"),
+                         DesignFonts::Make(QStringLiteral("Arial"), 12, true), Qt::AlignRight);
+    lblHPS_ = MakeLabel(this, "lblHPS", {280, 32, 153, 17}, QStringLiteral("hps"),
+                        DesignFonts::Make(QStringLiteral("Arial"), 9.75, true), Qt::AlignRight);
+
+    picMain_ = new PictureBox(picMainSurface_, this);
+    picMain_->setObjectName(QStringLiteral("picMain"));
+    picMain_->move(20, 48);
+    picMain_->onKeyDown = [this](int16_t key, int16_t shift) { picMain_KeyDown(key, shift); };
+    picMain_->onMouseDown = [this](int16_t button, int16_t shift, float x, float y) {
+        picMain_MouseDown(button, shift, x, y);
+    };
+    picMain_->onMouseMove = [this](int16_t button, int16_t shift, float x, float y) {
+        picMain_MouseMove(button, shift, x, y);
+    };
+
+    lblStress_ = MakeLabel(this, "lblStress", {160, 264, 49, 17}, QStringLiteral("0"),
+                           DesignFonts::Make(QStringLiteral("Verdana"), 12, true), Qt::AlignHCenter);
+    lblFendorData_ =
+        MakeLabel(this, "lblFendorData", {216, 264, 213, 21}, QString(),
+                  DesignFonts::Make(QStringLiteral("MS UI Gothic"), 11.25, true), Qt::AlignHCenter);
+    MakeLabel(this, "Label1", {16, 292, 53, 13}, QStringLiteral("ストレス"),
+              DesignFonts::Make(QStringLiteral("ＭＳ Ｐゴシック"), 9), Qt::AlignRight);
+
+    // The empty frame only marks the bar's full length; the red bar lies over it.
+    imgMaxStress_ = new QWidget(this);
+    imgMaxStress_->setObjectName(QStringLiteral("imgMaxStress"));
+    imgMaxStress_->setGeometry(kStressBarLeft, 288, 233, 17);
+    shpStress_ = new QFrame(this);
+    shpStress_->setObjectName(QStringLiteral("shpStress"));
+    shpStress_->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0); border: none;"));
+    shpStress_->setGeometry(kStressBarLeft, 289, 1, 16);
+
+    picMain_->setFocus();
+}
+
+void frmMain::Main() {
+    show();
+    activateWindow();
+    picMain_->setFocus();
+    basFendo::InitGame(picMainSurface_, picFendor_, picPunch_, picMirror_);
+    ShowScores();
+    while (basFendo::IsGameOver() != platform::kTrue) {
+        pump_.ProcessEvents();
+        basFendo::GameTick();
+        if (basFendo::IsTargetGuilty() != 0) {
+            // Only hits refresh the display during a beating; meanwhile sleep.
+            basFendo::IdleDuringBeating();
+            continue;
+        }
+        ShowStress(basFendo::ClampedStress());
+        ShowScores();
+    }
+}
+
+void frmMain::HandleInput(int16_t Code) {
+    const platform::Boolean wasGuilty = basFendo::IsTargetGuilty();
+    const platform::Boolean accepted = basFendo::DecideInput(Code);
+    if ((wasGuilty & accepted) != 0) {
+        ShowScores();
+        ShowStress(basFendo::ClampedStress());
+        basFendo::GameTick();
+        basFendo::PlayPunch("b", 6000);
+    }
+}
+
+void frmMain::picMain_KeyDown(int16_t Keycode, int16_t) { HandleInput(Keycode); }
+
+void frmMain::picMain_MouseDown(int16_t Button, int16_t, float, float) { HandleInput(Button); }
+
+void frmMain::picMain_MouseMove(int16_t, int16_t, float X, float Y) {
+    const int32_t x = platform::RoundHalfEven(X);
+    const int32_t y = platform::RoundHalfEven(Y);
+    lblFendorData_->setText(Text(basFendo::SlotInfoAt(x, y)));
+}
+
+void frmMain::ShowScores() {
+    if (basFendo::IsGameOver() != 0) {
+        return;
+    }
+    const StatusTexts::Scores scores = StatusTexts::ForScores(
+        basFendo::GetPoints(), basFendo::GetHiScore(), basFendo::GetMaxKnockOutScore(),
+        basFendo::GetMaxHits(), basFendo::GetHitCount());
+    lblPoints_->setText(Text(scores.points));
+    lblHiScore_->setText(Text(scores.hiScore));
+    lblMaxKOScore_->setText(Text(scores.maxKnockOut));
+    lblMaxHits_->setText(Text(scores.maxHits));
+    lblHits_->setText(Text(scores.hits));
+    lblHPS_->setText(Text(scores.hitsPerSecond));
+}
+
+void frmMain::ShowStress(int32_t Stress) {
+    if (basFendo::IsGameOver() != 0) {
+        return;
+    }
+    const int width = StatusTexts::StressBarWidth(imgMaxStress_->width(), Stress);
+    shpStress_->setGeometry(kStressBarLeft, 289, width, 16);
+    shpStress_->setVisible(width > 0);
+    lblStress_->setText(QString::number(Stress / 2));
+    if (Stress >= 200) {
+        close();
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!unloading_) {
+        unloading_ = true;
+        Form_QueryUnload();
+    }
+    event->accept();
+}
+
+void frmMain::Form_QueryUnload() {
+    basFendo::SaveSettings(appFolder_ + "fendo.ini");
+    basFendo::ShowGameOver();
+    if (onGameEnded) {
+        onGameEnded();
+    }
+}
+
+QLabel* frmMain::Label(const char* name) const {
+    return findChild<QLabel*>(QString::fromLatin1(name));
+}
+
+int frmMain::StressBarWidth() const { return shpStress_->isHidden() ? 0 : shpStress_->width(); }

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/EventPump.h"
+#include "platform/Surface.h"
+
+class QLabel;
+class QFrame;
+class PictureBox;
+
+// The game window: the play field, the status labels and the stress bar.
+// It holds no game state; everything goes through the game's operations.
+class frmMain final : public QWidget {
+    Q_OBJECT
+
+public:
+    frmMain(platform::EventPump& pump, std::string appFolder);
+
+    // Shows the window and runs one game until it is over.
+    void Main();
+
+    void Form_QueryUnload();
+    void picMain_KeyDown(int16_t Keycode, int16_t Shift);
+    void picMain_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void picMain_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void ShowScores();
+    void ShowStress(int32_t Stress);
+
+    // Where the game goes when this window closes (the title window).
+    std::function<void()> onGameEnded;
+
+    platform::Surface& PlayFieldSurface() { return picMainSurface_; }
+    QLabel* Label(const char* name) const;
+    int StressBarWidth() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void HandleInput(int16_t Code);
+    void BuildLayout();
+
+    platform::EventPump& pump_;
+    std::string appFolder_;
+    bool unloading_ = false;
+
+    platform::Surface picMainSurface_{400, 200};
+    platform::Surface picFendor_{285, 69};
+    platform::Surface picPunch_{290, 58};
+    platform::Surface picMirror_{400, 200};
+
+    PictureBox* picMain_ = nullptr;
+    QLabel* lblHiScore_ = nullptr;
+    QLabel* lblMaxKOScore_ = nullptr;
+    QLabel* lblMaxHits_ = nullptr;
+    QLabel* lblPoints_ = nullptr;
+    QLabel* lblHits_ = nullptr;
+    QLabel* lblHPS_ = nullptr;
+    QLabel* lblStress_ = nullptr;
+    QLabel* lblFendorData_ = nullptr;
+    QWidget* imgMaxStress_ = nullptr;
+    QFrame* shpStress_ = nullptr;
+};
