@@ -1,0 +1,191 @@
+# Shared set-up for the end-to-end scripts: a private X server, a private
+# copy of the program, and bounded waits. Sourced, never run on its own.
+#
+# Usage from a script:  source "$(dirname "$0")/lib/harness.bash"; e2e_setup "$@"
+# The globals set here (PROBE, FDATA, INI, GAME_WINDOW, GAME_STATUS, ...) are
+# for those scripts.
+# shellcheck disable=SC2034
+
+set -u
+
+readonly GAME_CAPTION_RE='Biography of Fendors'
+# Every message box of the game without a caption of its own is titled so.
+readonly PLAIN_BOX_RE='^Fendo$'
+
+e2e_log() { printf '[%6.1fs] %s\n' "$(e2e_elapsed)" "$*"; }
+
+e2e_fail() {
+    e2e_log "FAIL: $*"
+    E2E_FAILED=1
+    exit 1
+}
+
+# Wall-clock deadlines, so a wait lasts as long as it says however slow
+# each look is.
+e2e_deadline() { echo $(($(date +%s%N) + $1 * 1000000000)); }
+e2e_before() { (($(date +%s%N) < $1)); }
+
+e2e_elapsed() {
+    local now
+    now=$(date +%s%N)
+    awk -v a="$now" -v b="$E2E_T0" 'BEGIN { printf "%.1f", (a - b) / 1e9 }'
+}
+
+# The program and its data are copied so the settings file it writes beside
+# itself lands in a scratch folder, never in the build tree.
+e2e_setup() {
+    if [[ $# -ne 2 || ! -x $1 || ! -x $2 ]]; then
+        echo "usage: $0 <fendo executable> <fendo_probe executable>" >&2
+        exit 2
+    fi
+    local -r program=$1
+    PROBE=$2
+    E2E_T0=$(date +%s%N)
+    E2E_FAILED=0
+    GAME_PID=
+    XVFB_PID=
+    WORK=$(mktemp -d "${TMPDIR:-/tmp}/fendo-e2e.XXXXXX")
+    trap e2e_cleanup EXIT
+    trap 'exit 1' INT TERM HUP
+
+    cp "$program" "$WORK/fendo"
+    cp -r "$(dirname "$program")/fdata" "$WORK/fdata"
+    FDATA=$WORK/fdata
+    INI=$WORK/fendo.ini
+    mkdir -m 0700 "$WORK/runtime"
+    export XDG_RUNTIME_DIR=$WORK/runtime
+    e2e_start_xvfb
+}
+
+e2e_cleanup() {
+    local status=$?
+    [[ -n $GAME_PID ]] && kill -- "-$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null
+    [[ -n $XVFB_PID ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    if [[ $status -ne 0 || $E2E_FAILED -ne 0 ]]; then
+        echo "--- program output ---"
+        cat "$WORK"/game*.log 2>/dev/null
+        echo "--- kept for inspection: $WORK"
+    else
+        rm -rf "$WORK"
+    fi
+}
+
+# Xvfb picks a free display itself and reports it once it accepts clients.
+e2e_start_xvfb() {
+    local -r numberFile=$WORK/display
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$numberFile" \
+        >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    local -r deadline=$(e2e_deadline 10)
+    while e2e_before "$deadline"; do
+        if [[ -s $numberFile ]]; then
+            DISPLAY=":$(head -n1 "$numberFile")"
+            export DISPLAY
+            e2e_log "Xvfb on $DISPLAY"
+            return 0
+        fi
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    cat "$WORK/xvfb.log"
+    e2e_fail "Xvfb did not start"
+}
+
+# Starts the game and sets GAME_PID and GAME_WINDOW.
+e2e_start_game() {
+    GAME_RUNS=$((${GAME_RUNS:-0} + 1))
+    # Its own process group, so the clean-up reaches anything it starts.
+    setsid "$WORK/fendo" >"$WORK/game$GAME_RUNS.log" 2>&1 &
+    GAME_PID=$!
+    GAME_WINDOW=$(e2e_wait_window "$GAME_CAPTION_RE" 20) ||
+        e2e_fail "the game window did not appear within 20 s"
+    e2e_log "game $GAME_RUNS started (pid $GAME_PID, window $GAME_WINDOW)"
+}
+
+# First visible window whose caption matches the pattern, or nothing.
+e2e_find_window() {
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1
+}
+
+# Prints the window id once a visible window's caption matches; fails after
+# the given number of seconds.
+e2e_wait_window() {
+    local -r pattern=$1 deadline=$(e2e_deadline "$2")
+    local window
+    while e2e_before "$deadline"; do
+        window=$(e2e_find_window "$pattern")
+        if [[ -n $window ]]; then
+            echo "$window"
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+e2e_wait_window_gone() {
+    local -r window=$1 deadline=$(e2e_deadline "$2")
+    while e2e_before "$deadline"; do
+        xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$window" || return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+e2e_caption() {
+    xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/^[^"]*"\(.*\)"$/\1/p'
+}
+
+# Presses OK on a message box the way a player would: focus it, press Enter.
+e2e_press_ok() {
+    local -r box=$1
+    xdotool windowfocus "$box" key Return 2>/dev/null
+    e2e_wait_window_gone "$box" 5 || e2e_fail "box $box ($(e2e_caption "$box")) did not close on Enter"
+}
+
+e2e_game_running() {
+    local state
+    state=$(awk '{ print $3 }' "/proc/$GAME_PID/stat" 2>/dev/null) || return 1
+    [[ $state != Z ]]
+}
+
+# Waits for the game process to end and sets GAME_STATUS to its exit status.
+# Not for use in $(...): only this shell can collect its own child.
+e2e_wait_game_exit() {
+    local -r deadline=$(e2e_deadline "$1")
+    while e2e_before "$deadline"; do
+        if ! e2e_game_running; then
+            GAME_STATUS=0
+            wait "$GAME_PID" || GAME_STATUS=$?
+            GAME_PID=
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# CPU time the game has used so far, in clock ticks.
+e2e_cpu_ticks() {
+    awk '{ print $14 + $15 }' "/proc/$GAME_PID/stat"
+}
+
+# Per cent of one core between two tick readings taken wall-nanoseconds apart.
+e2e_cpu_percent() {
+    local -r ticks=$1 nanos=$2
+    awk -v t="$ticks" -v n="$nanos" -v hz="$(getconf CLK_TCK)" \
+        'BEGIN { printf "%.1f", (t / hz) / (n / 1e9) * 100 }'
+}
+
+# Value of a key in a section of an INI file (which has CR LF line ends).
+e2e_ini_value() {
+    local -r file=$1 section=$2 key=$3
+    awk -F= -v s="[$section]" -v k="$key" '
+        { sub(/\r$/, "") }
+        /^\[/ { inSection = ($0 == s) }
+        inSection && $1 == k { print $2; exit }' "$file"
+}
+
+e2e_screenshot() {
+    import -window root "$WORK/$1.png" 2>/dev/null && e2e_log "screenshot $1.png (kept if the test fails)"
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "platform/Surface.h"
+#include "tests/e2e/probe/PlayFieldGrab.h"
+
+namespace probe {
+
+// The roster as it looks with every Fendor behaving, in both walking phases,
+// drawn from the game's own sprite files with the game's own blitter.
+class CalmRoster {
+public:
+    static constexpr int kSlots = 6;
+
+    explicit CalmRoster(const std::string& dataFolder);
+
+    // Slots whose figure on screen matches neither walking phase.
+    std::vector<int> SlotsOutOfStep(const FieldPixels& field) const;
+
+private:
+    bool SlotMatches(const FieldPixels& field, int slot, const platform::Surface& phase) const;
+
+    std::array<platform::Surface, 2> phases_;
+};
+
+}  // namespace probe

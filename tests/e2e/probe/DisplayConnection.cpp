@@ -1,0 +1,23 @@
+#include "tests/e2e/probe/DisplayConnection.h"
+
+#include <X11/Xutil.h>
+
+namespace probe {
+
+DisplayConnection OpenDisplay() {
+    return DisplayConnection(XOpenDisplay(nullptr));
+}
+
+void RequestClose(Display* display, Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+}
+
+}  // namespace probe
