@@ -1,0 +1,77 @@
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "core/basFendo.h"
+#include "platform/StdRandom.h"
+#include "platform/SteadyClock.h"
+#include "platform/Surface.h"
+#include "platform/mApp_Path.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class NoPump final : public platform::EventPump {
+public:
+    void ProcessEvents() override {}
+    void WaitForEventsUntil(int32_t) override {}
+};
+class NoBoxes final : public platform::MessageBox {
+public:
+    void Show(std::string_view, std::string_view) override {}
+};
+class NoSound final : public platform::Sound {
+public:
+    void PlayAsync(const std::string&) override {}
+};
+
+// One roster frame: the background read from disk and decoded again, six
+// Fendors acting and 36 masked 16 x 16 copies; nothing is shown on screen.
+// The limit beside it copies as many bytes as the frame writes.
+void RosterFrame(benchmark::State& state) {
+    platform::SteadyClock clock;
+    platform::StdRandom random;
+    NoPump pump;
+    NoBoxes boxes;
+    NoSound sound;
+    basFendo::Bind({clock, random, pump, boxes, sound, mApp_Path::AppFolder()});
+
+    platform::Surface picMain(400, 200), picFendor(285, 69), picPunch(290, 58), picMirror(400, 200);
+    basFendo::InitGame(picMain, picFendor, picPunch, picMirror);
+
+    constexpr size_t kFrameBytes = 400 * 200 * 4 + 36 * 16 * 16 * 4;
+    std::vector<uint8_t> from(kFrameBytes, 0x5A), to(kFrameBytes);
+    constexpr int kBatch = 50;
+
+    double frameNs = 0;
+    double copyNs = 0;
+    for (auto _ : state) {
+        auto start = Clock::now();
+        for (int i = 0; i < kBatch; ++i) {
+            basFendo::DrawRoster();
+        }
+        const double mine = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
+        start = Clock::now();
+        for (int i = 0; i < kBatch; ++i) {
+            std::memcpy(to.data(), from.data(), kFrameBytes);
+            benchmark::ClobberMemory();
+        }
+        copyNs += std::chrono::duration<double, std::nano>(Clock::now() - start).count();
+        frameNs += mine;
+        state.SetIterationTime(mine * 1e-9);
+    }
+    const double calls = static_cast<double>(state.iterations()) * kBatch;
+    state.SetLabel("time per batch of 50 frames");
+    state.counters["frame_ns"] = frameNs / calls;
+    state.counters["copy_ns"] = copyNs / calls;
+    state.counters["ratio_vs_copy"] = frameNs / copyNs;
+}
+BENCHMARK(RosterFrame)->UseManualTime()->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+}  // namespace
+
+BENCHMARK_MAIN();
