@@ -1,0 +1,115 @@
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "platform/mPPS.h"
+
+namespace {
+
+struct Key {
+    std::string_view section;
+    std::string_view entry;
+};
+
+constexpr std::array<Key, 6> kSettings = {{
+    {"Scores", "HiScore"},
+    {"Scores", "MaxKnockOutScore"},
+    {"Scores", "MaxHits"},
+    {"Control Settings", "InputMode"},
+    {"Control Settings", "PunishKeyL"},
+    {"Control Settings", "PunishKeyR"},
+}};
+
+constexpr std::string_view kAbsent = "<absent>";
+
+void Check(bool ok, const char* what) {
+    if (!ok) {
+        std::fprintf(stderr, "fuzz_ini: %s\n", what);
+        std::abort();
+    }
+}
+
+std::filesystem::path& Folder() {
+    static std::filesystem::path folder;
+    return folder;
+}
+
+void RemoveFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(Folder(), ignored);
+}
+
+const std::string& IniPath() {
+    static const std::string path = [] {
+        std::string folder = (std::filesystem::temp_directory_path() / "fuzz_ini.XXXXXX").string();
+        Check(::mkdtemp(folder.data()) != nullptr, "cannot make a temporary folder");
+        Folder() = folder;
+        std::atexit(RemoveFolder);
+        return folder + "/fendo.ini";
+    }();
+    return path;
+}
+
+// Bytes of the input that can stand in one INI line, so the write must succeed.
+std::string LineSafe(std::string_view bytes, std::string_view alsoRefused, std::size_t limit) {
+    std::string out;
+    for (const char c : bytes.substr(0, limit)) {
+        if (c != '\r' && c != '\n' && c != '\0' && alsoRefused.find(c) == std::string_view::npos) {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::string Read(std::string_view section, std::string_view entry, const std::string& path) {
+    return mPPS::ReadProfileString(section, entry, kAbsent, path);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string& path = IniPath();
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    {
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        file.write(input.data(), static_cast<std::streamsize>(input.size()));
+        Check(file.good(), "cannot write the input file");
+    }
+
+    std::array<std::string, kSettings.size()> before;
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        before[i] = Read(kSettings[i].section, kSettings[i].entry, path);
+        Check(before[i].size() <= 32766, "value longer than the profile buffer");
+    }
+
+    // Starting and ending in a letter keeps the value clear of the blanks and
+    // quotes that reading strips, so it must come back exactly.
+    const std::string value = "v" + LineSafe(input.substr(size / 2), "", 64) + "v";
+    const std::size_t chosen = size % kSettings.size();
+    const Key& key = kSettings[chosen];
+    Check(mPPS::WriteProfileString(key.section, key.entry, value, path), "write refused");
+    Check(Read(key.section, key.entry, path) == value, "written value does not read back");
+    before[chosen] = value;
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        Check(Read(kSettings[i].section, kSettings[i].entry, path) == before[i],
+              "a write changed another key");
+    }
+
+    // Names taken from the input reach the odd corners: brackets, ';', blanks.
+    // No settings key starts with 'k', so the settings must stay as they are.
+    const std::string section = LineSafe(input, "", 24);
+    const std::string entry = "k" + LineSafe(input.substr(size / 3), "=", 16);
+    Check(mPPS::WriteProfileString(section, entry, value, path), "write with odd names refused");
+    Check(Read(section, entry, path) == value, "value under odd names does not read back");
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        Check(Read(kSettings[i].section, kSettings[i].entry, path) == before[i],
+              "a write under odd names changed a settings key");
+    }
+    return 0;
+}
