@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test through CTest.
+# Set FENDO_PRESET=debug for the sanitizer build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+preset=${FENDO_PRESET:-release}
+scripts/install-deps.sh build test
+cmake --preset "$preset" -DFENDO_BUILD_TESTS=ON >/dev/null
+cmake --build --preset "$preset"
+mkdir -p "${XDG_RUNTIME_DIR:=/tmp/fendo-runtime-$(id -u)}" && chmod 700 "$XDG_RUNTIME_DIR"
+export XDG_RUNTIME_DIR QT_QPA_PLATFORM=offscreen
+ctest --preset "$preset" -j "$(nproc)"
