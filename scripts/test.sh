@@ -8,5 +8,5 @@ scripts/install-deps.sh build test
 cmake --preset "$preset" -DFENDO_BUILD_TESTS=ON >/dev/null
 cmake --build --preset "$preset"
 mkdir -p "${XDG_RUNTIME_DIR:=/tmp/fendo-runtime-$(id -u)}" && chmod 700 "$XDG_RUNTIME_DIR"
-export XDG_RUNTIME_DIR QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR
 ctest --preset "$preset" -j "$(nproc)"
