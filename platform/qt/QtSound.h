@@ -2,6 +2,7 @@
 
 #include <QSoundEffect>
 #include <QString>
+#include <functional>
 
 #include "platform/Sound.h"
 
@@ -9,12 +10,17 @@ namespace platform {
 
 class QtSound final : public Sound {
 public:
-    QtSound();
+    // `beep` is the system sound that stands in for a file that cannot play.
+    explicit QtSound(std::function<void()> beep = DefaultBeep);
     void PlayAsync(const std::string& wavePath) override;
 
+    static void DefaultBeep();
+
 private:
+    std::function<void()> beep_;
     QSoundEffect effect_;
     QString loadedPath_;
+    bool playable_ = false;
 };
 
 }  // namespace platform

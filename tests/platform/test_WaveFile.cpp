@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/WaveFile.h"
+
+namespace {
+
+std::string Le16(uint16_t v) { return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)}; }
+std::string Le32(uint32_t v) { return Le16(v & 0xFFFF) + Le16(static_cast<uint16_t>(v >> 16)); }
+
+std::string Chunk(const std::string& id, const std::string& body) {
+    std::string chunk = id + Le32(static_cast<uint32_t>(body.size())) + body;
+    if (body.size() % 2 != 0) chunk += '\0';
+    return chunk;
+}
+
+std::string Format(uint16_t format, uint16_t channels, uint32_t rate, uint16_t bits) {
+    return Le16(format) + Le16(channels) + Le32(rate) + Le32(rate * channels * bits / 8) +
+           Le16(static_cast<uint16_t>(channels * bits / 8)) + Le16(bits);
+}
+
+std::string Riff(const std::string& chunks) {
+    return "RIFF" + Le32(static_cast<uint32_t>(4 + chunks.size())) + "WAVE" + chunks;
+}
+
+class WaveFileTest : public ::testing::Test {
+protected:
+    std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / "wave_test.wav";
+    bool Check(const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+        return platform::IsPlayableWave(path.string());
+    }
+    void TearDown() override { std::filesystem::remove(path); }
+};
+
+TEST_F(WaveFileTest, PcmWaveIsPlayable) {
+    const std::string samples(400, '\x10');
+    EXPECT_TRUE(Check(Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + Chunk("data", samples))));
+    EXPECT_TRUE(Check(Riff(Chunk("fmt ", Format(1, 2, 44100, 8)) + Chunk("data", samples))));
+    EXPECT_TRUE(Check(Riff(Chunk("fmt ", Format(3, 1, 48000, 32)) + Chunk("data", samples))));
+}
+
+TEST_F(WaveFileTest, OddSizedChunksBeforeTheFormatAreSkipped) {
+    const std::string samples(10, '\x10');
+    EXPECT_TRUE(Check(Riff(Chunk("LIST", "abc") + Chunk("fmt ", Format(1, 1, 22050, 16)) +
+                           Chunk("data", samples))));
+}
+
+TEST_F(WaveFileTest, AnythingElseIsNot) {
+    const std::string samples(10, '\x10');
+    EXPECT_FALSE(Check(""));
+    EXPECT_FALSE(Check("RIFF"));
+    EXPECT_FALSE(Check("this is not a wave file at all"));
+    EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(2, 1, 22050, 4)) + Chunk("data", samples))));
+    EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(1, 0, 22050, 16)) + Chunk("data", samples))));
+    EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(1, 1, 22050, 16)))));
+    EXPECT_FALSE(Check(Riff(Chunk("data", samples))));
+    EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + Chunk("data", ""))));
+    EXPECT_FALSE(Check(Riff(Chunk("fmt ", "short"))));
+    EXPECT_FALSE(platform::IsPlayableWave("/nonexistent/default_p.wav"));
+}
+
+}  // namespace
