@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/GameState.h"
 #include "core/RosterLayout.h"
 #include "core/basFendo.h"
@@ -162,6 +164,15 @@ TEST_F(SelectionSceneTest, SlotInfoAt_DuringAPunishmentShowsThePunishedFendor) {
     EXPECT_EQ(basFendo::SlotInfoAt(0, 0), "ポチ; Lv7");
     EXPECT_EQ(basFendo::SlotInfoAt(220, 100), "ポチ; Lv7");
     EXPECT_EQ(Game().SelectedSlot, 3);
+}
+
+TEST_F(SelectionSceneTest, RemovedBackground_KeepsTheOldPictureAndTheGameGoesOn) {
+    std::filesystem::remove(appFolder / "fdata" / "default_m.bmp");
+    picMain.Fill(0x00123456);
+    basFendo::DrawRoster();
+    EXPECT_EQ(picMain.Pixel(0, 0), 0x00123456u);
+    EXPECT_EQ(PartPixel(0, 1), PartColour(1, 0));
+    EXPECT_EQ(Game().AnimPhase, 0);
 }
 
 }  // namespace

@@ -169,6 +169,21 @@ TEST_F(GameWindowTest, Pick_DoesNotRefreshTheLabelsButEachHitDoes) {
     EXPECT_EQ(sound.played.size(), 1u);
 }
 
+TEST_F(GameWindowTest, HitDuringABurst_IsCountedInsideItWithABurstOfItsOwn) {
+    StartInWindow();
+    MakeGuilty(5, 1, 6, 1);
+    Game().SelectedSlot = 5;
+    window->picMain_MouseDown(1, 0, 0, 0);
+    // Arrives while the first hit's burst pumps events.
+    pump.Soon([this] { window->picMain_MouseDown(1, 0, 0, 0); });
+    window->picMain_MouseDown(2, 0, 0, 0);
+    EXPECT_EQ(Game().HitCount, 2);
+    EXPECT_EQ(sound.played.size(), 2u);
+    EXPECT_EQ(Text("lblHits"), "2 Hits");
+    EXPECT_EQ(clock.sleptMs, 24);
+    EXPECT_TRUE(pump.Idle());
+}
+
 TEST_F(GameWindowTest, HitAfterTheTime_IsCountedThenClosesThePunishment) {
     StartInWindow();
     clock.now = 100;
