@@ -9,12 +9,17 @@
 
 namespace {
 
-std::string Le16(uint16_t v) { return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)}; }
-std::string Le32(uint32_t v) { return Le16(v & 0xFFFF) + Le16(static_cast<uint16_t>(v >> 16)); }
+std::string Le16(uint16_t v) {
+    return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+}
+std::string Le32(uint32_t v) {
+    return Le16(v & 0xFFFF) + Le16(static_cast<uint16_t>(v >> 16));
+}
 
 std::string Chunk(const std::string& id, const std::string& body) {
     std::string chunk = id + Le32(static_cast<uint32_t>(body.size())) + body;
-    if (body.size() % 2 != 0) chunk += '\0';
+    if (body.size() % 2 != 0)
+        chunk += '\0';
     return chunk;
 }
 
@@ -29,7 +34,10 @@ std::string Riff(const std::string& chunks) {
 
 class WaveFileTest : public ::testing::Test {
 protected:
-    std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / "wave_test.wav";
+    // ctest runs tests side by side: every test has a file of its own.
+    std::filesystem::path path =
+        std::filesystem::path(::testing::TempDir()) /
+        (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".wav");
     bool Check(const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
         return platform::IsPlayableWave(path.string());
