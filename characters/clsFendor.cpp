@@ -3,22 +3,13 @@
 #include "characters/FendorNames.h"
 #include "characters/FendorTexts.h"
 #include "platform/CheckedMath.h"
-#include "platform/Rounding.h"
+#include "platform/RandomInt.h"
 
 using platform::CheckedAdd;
 using platform::CheckedDiv;
 using platform::CheckedMul;
 using platform::CheckedSub;
-using platform::RoundHalfEven;
-
-namespace {
-
-// round(Rnd x n): 0..n, with both ends half as likely as the values between.
-int32_t RandomUpTo(platform::Random& random, double n) {
-    return RoundHalfEven(static_cast<double>(random.Rnd()) * n);
-}
-
-}  // namespace
+using platform::RandomUpTo;
 
 clsFendor::clsFendor(platform::Random& random, platform::MessageBox& messages)
     : random_(random), messages_(messages) {}

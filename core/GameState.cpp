@@ -10,7 +10,9 @@ std::optional<Services> g_services;
 
 }  // namespace
 
-GameState& Game() { return g_state; }
+GameState& Game() {
+    return g_state;
+}
 
 clsFendor& FendorAt(int32_t slot) {
     assert(slot >= 0 && slot < kRosterSize);

@@ -15,6 +15,11 @@ inline constexpr int32_t kRosterSize = 6;
 inline constexpr int32_t kPunishmentMs = 6000;
 inline constexpr int32_t kStressMax = 200;
 
+// The values of InputMode.
+inline constexpr int32_t kMouseOnly = 0;
+inline constexpr int32_t kMouseAndKeyboard = 1;
+inline constexpr int32_t kKeyboardOnly = 2;
+
 // The running game, shared by the core's modules. Flags are -1/0 integers.
 struct GameState {
     std::array<std::optional<clsFendor>, kRosterSize> Fendors;

@@ -13,12 +13,12 @@ namespace {
 
 constexpr int16_t kLeftButton = 1;
 constexpr int16_t kRightButton = 2;
-constexpr int32_t kMouseOnly = 0;
-constexpr int32_t kKeyboardOnly = 2;
 // A Fendor of at most this many points' worth of levels no longer relieves stress.
 constexpr int32_t kPointsPerReliefLevel = 500000;
 
-bool IsMouseButton(int16_t code) { return code == kLeftButton || code == kRightButton; }
+bool IsMouseButton(int16_t code) {
+    return code == kLeftButton || code == kRightButton;
+}
 
 // A, S, D pick the upper row and Z, X, C the lower one, as they lie on the keyboard.
 int32_t SlotForKey(int16_t code) {
@@ -95,8 +95,7 @@ platform::Boolean CountHit(int16_t Code) {
     // Recomputed from the start of the punishment, never accumulated.
     g.Points = CheckedAdd(g.PointsAtStart, fendor.PointsCalc(g.HitCount));
     if (g.NoStressRelief == 0) {
-        g.Stress =
-            CheckedSub(g.StressAtStart, CheckedAdd(CheckedDiv(g.HitCount, 3), fendor.Lv()));
+        g.Stress = CheckedSub(g.StressAtStart, CheckedAdd(CheckedDiv(g.HitCount, 3), fendor.Lv()));
     }
     return kTrue;
 }

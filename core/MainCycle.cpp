@@ -18,9 +18,13 @@ constexpr int32_t kMinFrameDelayMs = 20;
 // Falling below the minimum throws the pace back rather than pinning it.
 constexpr int32_t kFrameDelayAfterUnderflow = 280;
 
-int32_t Now() { return World().clock.timeGetTime(); }
+int32_t Now() {
+    return World().clock.timeGetTime();
+}
 
-int32_t MsSincePhaseStart() { return ElapsedMs(Now(), Game().PhaseStartMs); }
+int32_t MsSincePhaseStart() {
+    return ElapsedMs(Now(), Game().PhaseStartMs);
+}
 
 // A counter reading `ms` after `start`, wrapping like the counter does.
 int32_t DeadlineAfter(int32_t start, int32_t ms) {
@@ -47,8 +51,8 @@ void RaiseStressUnderJudge() {
 
 }  // namespace
 
-void InitGame(platform::Surface& picMain, platform::Surface& picFendor,
-              platform::Surface& picPunch, platform::Surface& picMirror) {
+void InitGame(platform::Surface& picMain, platform::Surface& picFendor, platform::Surface& picPunch,
+              platform::Surface& picMirror) {
     GameState& g = Game();
     World().random.Randomize();
 

@@ -3,23 +3,21 @@
 #include "graphics/SheetNames.h"
 #include "graphics/basBitBlt.h"
 #include "platform/CheckedMath.h"
-#include "platform/Rounding.h"
+#include "platform/RandomInt.h"
 
 using platform::CheckedAdd;
 using platform::CheckedMul;
 using platform::CheckedSub;
-using platform::RoundHalfEven;
 
 namespace basFendo {
 namespace {
 
-constexpr uint32_t kTransparent = 0xFFFFFF;
 constexpr int32_t kStepsPerBurst = 4;
 constexpr int32_t kStepPauseMs = 3;
 constexpr int32_t kStepWidth = 40;
 
 int32_t RandomUpTo(double n) {
-    return RoundHalfEven(static_cast<double>(World().random.Rnd()) * n);
+    return platform::RandomUpTo(World().random, n);
 }
 
 }  // namespace
@@ -40,9 +38,9 @@ void PlayPunch(std::string_view SceneLetter, int32_t DurationMs) {
 
     const int32_t r100 = RandomUpTo(100.0);
     const int32_t r70 = RandomUpTo(70.0);
-    const int32_t sheetWidth = RoundHalfEven(static_cast<double>(g.PunchSheet->Width()));
-    const int32_t sheetHeight = RoundHalfEven(static_cast<double>(g.PunchSheet->Height()));
-    const int32_t cellWidth = sheetWidth / 2;
+    // The cells are cut by the punch surface's own size: two halves side by side.
+    const int32_t cellWidth = g.PunchSheet->Width() / 2;
+    const int32_t sheetHeight = g.PunchSheet->Height();
     // One row per burst, chosen at random; the fist moves left step by step.
     const int32_t rowX = CheckedAdd(CheckedSub(180, r100 / 2), r70);
     const int32_t rowY = CheckedAdd(30, r100);
@@ -65,11 +63,12 @@ void PlayPunch(std::string_view SceneLetter, int32_t DurationMs) {
 
         const int32_t trailX = CheckedSub(rowX, CheckedMul(kStepWidth, k - 1));
         basBitBlt::BlitTransparent(g.PlayField->hDC(), trailX, rowY, cellWidth, sheetHeight,
-                                   g.PunchSheet->hDC(), cellWidth, 0, kTransparent);
+                                   g.PunchSheet->hDC(), cellWidth, 0,
+                                   SheetNames::kTransparentColour);
         if (k <= 3) {
             const int32_t fistX = CheckedSub(rowX, CheckedMul(kStepWidth, k));
             basBitBlt::BlitTransparent(g.PlayField->hDC(), fistX, rowY, cellWidth, sheetHeight,
-                                       g.PunchSheet->hDC(), 0, 0, kTransparent);
+                                       g.PunchSheet->hDC(), 0, 0, SheetNames::kTransparentColour);
         }
         world.clock.Sleep(kStepPauseMs);
         g.PlayField->Refresh();

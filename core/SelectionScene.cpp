@@ -3,20 +3,16 @@
 #include "core/GameState.h"
 #include "core/RosterLayout.h"
 #include "core/basFendo.h"
+#include "graphics/SheetNames.h"
 #include "graphics/basBitBlt.h"
 #include "platform/CheckedMath.h"
-#include "platform/Rounding.h"
-
-using platform::RoundHalfEven;
+#include "platform/RandomInt.h"
 
 namespace basFendo {
 namespace {
 
-constexpr uint32_t kTransparent = 0xFFFFFF;
-constexpr int32_t kKeyboardOnly = 2;
-
 int32_t RandomUpTo(double n) {
-    return RoundHalfEven(static_cast<double>(World().random.Rnd()) * n);
+    return platform::RandomUpTo(World().random, n);
 }
 
 // Inclusive hit bands. Row y 129 belongs to both rows; the upper one wins.
@@ -89,7 +85,7 @@ void DrawFendorPart(platform::Surface& Dest, platform::Surface& Source, int32_t 
     const int32_t sourceX = 32 * Part + (Game().AnimPhase == frameFlag ? kPartSize : 0);
 
     basBitBlt::BlitTransparent(Dest.hDC(), x, y, kPartSize, kPartSize, Source.hDC(), sourceX, 0,
-                               kTransparent);
+                               SheetNames::kTransparentColour);
 }
 
 std::string SlotInfoAt(int32_t X, int32_t Y) {

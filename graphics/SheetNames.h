@@ -1,9 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace SheetNames {
+
+// Every sprite of every sheet is cut out against white.
+inline constexpr uint32_t kTransparentColour = 0xFFFFFF;
 
 // <app folder>fdata/default_<letter>.bmp
 std::string SheetPath(std::string_view appFolder, std::string_view sheetName);

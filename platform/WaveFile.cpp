@@ -34,8 +34,8 @@ bool IsPlayableFormat(const char* fmt) {
 bool IsPlayableWave(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::array<char, 12> riff{};
-    if (!file.read(riff.data(), riff.size()) ||
-        std::string_view(riff.data(), 4) != "RIFF" || std::string_view(riff.data() + 8, 4) != "WAVE") {
+    if (!file.read(riff.data(), riff.size()) || std::string_view(riff.data(), 4) != "RIFF" ||
+        std::string_view(riff.data() + 8, 4) != "WAVE") {
         return false;
     }
     bool formatOk = false;

@@ -24,17 +24,23 @@ int16_t ButtonCode(Qt::MouseButton button) {
 
 int16_t ButtonMask(Qt::MouseButtons buttons) {
     int16_t mask = 0;
-    if (buttons.testFlag(Qt::LeftButton)) mask |= 1;
-    if (buttons.testFlag(Qt::RightButton)) mask |= 2;
-    if (buttons.testFlag(Qt::MiddleButton)) mask |= 4;
+    if (buttons.testFlag(Qt::LeftButton))
+        mask |= 1;
+    if (buttons.testFlag(Qt::RightButton))
+        mask |= 2;
+    if (buttons.testFlag(Qt::MiddleButton))
+        mask |= 4;
     return mask;
 }
 
 int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {
     int16_t mask = 0;
-    if (modifiers.testFlag(Qt::ShiftModifier)) mask |= 1;
-    if (modifiers.testFlag(Qt::ControlModifier)) mask |= 2;
-    if (modifiers.testFlag(Qt::AltModifier)) mask |= 4;
+    if (modifiers.testFlag(Qt::ShiftModifier))
+        mask |= 1;
+    if (modifiers.testFlag(Qt::ControlModifier))
+        mask |= 2;
+    if (modifiers.testFlag(Qt::AltModifier))
+        mask |= 4;
     return mask;
 }
 
@@ -73,10 +79,14 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event) { ReportPress(event); }
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    ReportPress(event);
+}
 
 // A second press of the same button arrives as a double-click; it is a press all the same.
-void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) { ReportPress(event); }
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    ReportPress(event);
+}
 
 void PictureBox::ReportPress(QMouseEvent* event) {
     const int16_t button = ButtonCode(event->button());
@@ -98,4 +108,6 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 // The play field is the window's only control: Tab stays with it as a key.
-bool PictureBox::focusNextPrevChild(bool) { return false; }
+bool PictureBox::focusNextPrevChild(bool) {
+    return false;
+}

@@ -8,7 +8,9 @@ namespace {
 // A punishment lasts six seconds, so a sixth of its hits is hits per second.
 constexpr int32_t kPunishmentSeconds = 6;
 
-std::string Number(int32_t value) { return std::to_string(value); }
+std::string Number(int32_t value) {
+    return std::to_string(value);
+}
 
 }  // namespace
 

@@ -26,7 +26,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, const QStri
     return label;
 }
 
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 }  // namespace
 
@@ -64,8 +66,9 @@ void frmMain::BuildLayout() {
         picMain_MouseMove(button, shift, x, y);
     };
 
-    lblStress_ = MakeLabel(this, "lblStress", {160, 264, 49, 17}, QStringLiteral("0"),
-                           DesignFonts::Make(QStringLiteral("Verdana"), 12, true), Qt::AlignHCenter);
+    lblStress_ =
+        MakeLabel(this, "lblStress", {160, 264, 49, 17}, QStringLiteral("0"),
+                  DesignFonts::Make(QStringLiteral("Verdana"), 12, true), Qt::AlignHCenter);
     lblFendorData_ =
         MakeLabel(this, "lblFendorData", {216, 264, 213, 21}, QString(),
                   DesignFonts::Make(QStringLiteral("MS UI Gothic"), 11.25, true), Qt::AlignHCenter);
@@ -114,9 +117,13 @@ void frmMain::HandleInput(int16_t Code) {
     }
 }
 
-void frmMain::picMain_KeyDown(int16_t Keycode, int16_t) { HandleInput(Keycode); }
+void frmMain::picMain_KeyDown(int16_t Keycode, int16_t) {
+    HandleInput(Keycode);
+}
 
-void frmMain::picMain_MouseDown(int16_t Button, int16_t, float, float) { HandleInput(Button); }
+void frmMain::picMain_MouseDown(int16_t Button, int16_t, float, float) {
+    HandleInput(Button);
+}
 
 void frmMain::picMain_MouseMove(int16_t, int16_t, float X, float Y) {
     const int32_t x = platform::RoundHalfEven(X);
@@ -172,4 +179,6 @@ QLabel* frmMain::Label(const char* name) const {
     return findChild<QLabel*>(QString::fromLatin1(name));
 }
 
-int frmMain::StressBarWidth() const { return shpStress_->isHidden() ? 0 : shpStress_->width(); }
+int frmMain::StressBarWidth() const {
+    return shpStress_->isHidden() ? 0 : shpStress_->width();
+}

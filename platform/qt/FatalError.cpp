@@ -12,8 +12,8 @@ namespace platform {
 namespace {
 
 [[noreturn]] void ShowOverflowAndAbort(std::string_view what) {
-    std::fprintf(stderr, "Fendo: run-time error 6: overflow (%.*s)\n", static_cast<int>(what.size()),
-                 what.data());
+    std::fprintf(stderr, "Fendo: run-time error 6: overflow (%.*s)\n",
+                 static_cast<int>(what.size()), what.data());
     if (QApplication::instance() != nullptr) {
         QMessageBox::critical(nullptr, QStringLiteral("Fendo"),
                               QStringLiteral("実行時エラー '6':\n\nオーバーフローしました。"));
@@ -23,6 +23,8 @@ namespace {
 
 }  // namespace
 
-void InstallQtOverflowHandler() { SetOverflowHandler(&ShowOverflowAndAbort); }
+void InstallQtOverflowHandler() {
+    SetOverflowHandler(&ShowOverflowAndAbort);
+}
 
 }  // namespace platform

@@ -6,7 +6,9 @@
 
 namespace platform {
 
-void QtEventPump::ProcessEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtEventPump::ProcessEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void QtEventPump::WaitForEventsUntil(int32_t deadlineMs) {
     const int32_t remaining = ElapsedMs(deadlineMs, clock_.timeGetTime());

@@ -8,9 +8,13 @@
 
 namespace platform {
 
-QtSound::QtSound(std::function<void()> beep) : beep_(std::move(beep)) { effect_.setVolume(1.0); }
+QtSound::QtSound(std::function<void()> beep) : beep_(std::move(beep)) {
+    effect_.setVolume(1.0);
+}
 
-void QtSound::DefaultBeep() { QApplication::beep(); }
+void QtSound::DefaultBeep() {
+    QApplication::beep();
+}
 
 void QtSound::PlayAsync(const std::string& wavePath) {
     const QString path = QString::fromStdString(wavePath);

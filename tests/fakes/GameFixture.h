@@ -15,7 +15,7 @@
 namespace fakes {
 
 // Plain colours the test sheets are painted in, so a pixel tells which sheet it came from.
-inline constexpr uint32_t kFieldColour = 0x00204060;   // "m"
+inline constexpr uint32_t kFieldColour = 0x00204060;    // "m"
 inline constexpr uint32_t kBeatingColour = 0x00602040;  // "b"
 inline constexpr uint32_t kJudgeColour = 0x00406020;    // "f"
 inline constexpr uint32_t kWhite = 0x00FFFFFF;
@@ -74,9 +74,12 @@ protected:
             return (x % 16 == 0 && y == 0) ? PartColour(x / 32, (x / 16) % 2) : kWhite;
         });
         WriteBitmap24(data / "default_p.bmp", 290, 58, [](int x, int y) {
-            if (y != 0) return kWhite;
-            if (x == 0) return kFistColour;
-            if (x == 145) return kTrailColour;
+            if (y != 0)
+                return kWhite;
+            if (x == 0)
+                return kFistColour;
+            if (x == 145)
+                return kTrailColour;
             return kWhite;
         });
     }

@@ -44,7 +44,8 @@ inline void WriteBitmap24(const std::filesystem::path& path, int width, int heig
     }
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace fakes

@@ -95,8 +95,8 @@ TEST_F(InputDecisionTest, KeyboardOnly_LettersPickTheirSlotWherever) {
 
 TEST_F(InputDecisionTest, MouseOnly_CountsAlternatingButtonsOnly) {
     BeginBeating(0);
-    EXPECT_EQ(DecideInput(kLeft), -1);   // the first hit may be either button
-    EXPECT_EQ(DecideInput(kLeft), 0);    // the same button twice does not count
+    EXPECT_EQ(DecideInput(kLeft), -1);  // the first hit may be either button
+    EXPECT_EQ(DecideInput(kLeft), 0);   // the same button twice does not count
     EXPECT_EQ(DecideInput(kRight), -1);
     EXPECT_EQ(DecideInput(kArrowLeft), 0);  // keys do nothing in this mode
     EXPECT_EQ(DecideInput(kMiddle), 0);

@@ -61,11 +61,16 @@ TEST_F(FendorTest, Create_HalvesTheChanceOfTheFirstAndLastName) {
 TEST_F(FendorTest, DoFendo_MisdeedSeverityAtLevelOneFollowsTheTable) {
     const auto expected = [](int s) {
         const int raw = s + 1;
-        if (raw <= 4) return raw;
-        if (raw <= 19) return 1;
-        if (raw <= 29) return 2;
-        if (raw <= 39) return 3;
-        if (raw <= 49) return 4;
+        if (raw <= 4)
+            return raw;
+        if (raw <= 19)
+            return 1;
+        if (raw <= 29)
+            return 2;
+        if (raw <= 39)
+            return 3;
+        if (raw <= 49)
+            return 4;
         return 1;
     };
     for (int s = 0; s <= 50; ++s) {
@@ -151,11 +156,11 @@ TEST_F(FendorTest, DoFendo_LastMisdeedFrameCanStartANewMisdeedAtOnce) {
 TEST_F(FendorTest, DoFendo_GraduationMidFrameIsFollowedByAMisdeedDrawAtLevelOne) {
     CreateWith(5, 9);  // "ガラス", Sense 10
     fendor.SetLv(100);
-    random.Push(0, 150);   // level-up to 101: graduates
-    random.Push(32, 32);   // successor's name
-    random.Push(0, 9);     // successor's Sense 1
+    random.Push(0, 150);             // level-up to 101: graduates
+    random.Push(32, 32);             // successor's name
+    random.Push(0, 9);               // successor's Sense 1
     random.script.push_back(0.05f);  // misdeed draw over 1 + 5: round(0.3) = 0
-    random.Push(10, 50);   // severity 10 \ 1 + 1 = 11 -> 1
+    random.Push(10, 50);             // severity 10 \ 1 + 1 = 11 -> 1
     fendor.DoFendo();
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, "ガラスは卒業しました．");
@@ -181,7 +186,7 @@ TEST_F(FendorTest, LvUp_WithoutNoticeKeepsLevelsAboveAHundredAndEndsTheMisdeed) 
 }
 
 TEST_F(FendorTest, LvUp_ZeroIncreaseGainsARandomZeroToSense) {
-    CreateWith(3, 0);  // Sense 1
+    CreateWith(3, 0);        // Sense 1
     random.script = {0.5f};  // round(0.5) = 0: ties to even
     fendor.LvUp(true, 0);
     EXPECT_EQ(fendor.Lv(), 1);

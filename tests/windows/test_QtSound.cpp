@@ -29,9 +29,8 @@ TEST(QtSound, UnplayableFileSoundsTheBeepInstead) {
 }
 
 TEST(QtSound, OurPunchSoundPlaysWithoutTheBeepEvenWithoutAnAudioDevice) {
-    const auto path =
-        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "fdata" /
-        "default_p.wav";
+    const auto path = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
+                      "fdata" / "default_p.wav";
     ASSERT_TRUE(std::filesystem::exists(path));
     int beeps = 0;
     platform::QtSound sound([&] { ++beeps; });

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Random.h"
+#include "platform/Rounding.h"
+
+namespace platform {
+
+// round(Rnd x n), halves to even: 0..n, with both ends half as likely as
+// each value between them. Every random integer of the game is made so.
+inline int32_t RandomUpTo(Random& random, double n) {
+    return RoundHalfEven(static_cast<double>(random.Rnd()) * n);
+}
+
+}  // namespace platform
