@@ -88,6 +88,8 @@ void frmMain::BuildLayout() {
 }
 
 void frmMain::Main() {
+    // The window is reused from game to game; each game closes it once.
+    unloading_ = false;
     show();
     activateWindow();
     picMain_->setFocus();

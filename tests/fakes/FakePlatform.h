@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <string>
@@ -74,6 +76,7 @@ public:
         std::function<void()> action;
     };
 
+    static constexpr int kMaxWaits = 10000;
     int processCalls = 0;
     int waitCalls = 0;
 
@@ -94,7 +97,12 @@ public:
     }
 
     void WaitForEventsUntil(int32_t deadlineMs) override {
-        ++waitCalls;
+        // A game that never ends would wait for ever on fake time: stop the
+        // test binary instead of hanging the run.
+        if (++waitCalls > kMaxWaits) {
+            std::fprintf(stderr, "FakePump: still waiting after %d waits\n", kMaxWaits);
+            std::abort();
+        }
         if (!events_.empty() && platform::ElapsedMs(deadlineMs, events_.front().at) >= 0) {
             if (platform::ElapsedMs(events_.front().at, clock_.now) > 0) {
                 clock_.now = events_.front().at;

@@ -246,6 +246,17 @@ TEST_F(GameWindowTest, Main_RunsAGameUntilTheWindowCloses) {
     EXPECT_TRUE(pump.Idle());
 }
 
+TEST_F(GameWindowTest, Main_ASecondGameInTheSameWindowEndsTheSameWay) {
+    pump.At(100, [this] { window->close(); });
+    window->Main();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    pump.At(clock.now + 100, [this] { window->close(); });
+    window->Main();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, "ゲームオーバー 0pts");
+    EXPECT_FALSE(window->isVisible());
+}
+
 TEST_F(GameWindowTest, Main_SettlesABeatingAndGoesBackToTheRoster) {
     pump.At(600, [this] {
         MakeGuilty(0);
