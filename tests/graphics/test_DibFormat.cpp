@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "BmpBuilder.h"
+#include "fakes/BmpBuilder.h"
 #include "SurfaceCheck.h"
 #include "graphics/basLoadPictureDIB.h"
 

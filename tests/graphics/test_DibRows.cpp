@@ -6,7 +6,7 @@
 #include <tuple>
 #include <utility>
 
-#include "BmpBuilder.h"
+#include "fakes/BmpBuilder.h"
 #include "SurfaceCheck.h"
 #include "graphics/basLoadPictureDIB.h"
 

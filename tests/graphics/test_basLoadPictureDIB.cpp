@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "BmpBuilder.h"
+#include "fakes/BmpBuilder.h"
 #include "SurfaceCheck.h"
 
 namespace {
