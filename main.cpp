@@ -8,7 +8,7 @@
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtSound.h"
-#include "windows/DesignFonts.h"
+#include "windows/WindowFonts.h"
 #include "windows/frmMain.h"
 
 int main(int argc, char* argv[]) {
@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     // The game drives its own loop and decides itself when it is over.
     app.setQuitOnLastWindowClosed(false);
     platform::InstallQtOverflowHandler();
-    DesignFonts::RegisterSubstitutes();
+    WindowFonts::RegisterSubstitutes();
 
     platform::SteadyClock clock;
     platform::StdRandom random;

@@ -6,7 +6,7 @@
 
 #include "core/basFendo.h"
 #include "platform/Rounding.h"
-#include "windows/DesignFonts.h"
+#include "windows/WindowFonts.h"
 #include "windows/PictureBox.h"
 #include "windows/StatusTexts.h"
 
@@ -35,13 +35,13 @@ QString Text(const std::string& utf8) {
 frmMain::frmMain(platform::EventPump& pump, std::string appFolder)
     : pump_(pump), appFolder_(std::move(appFolder)) {
     setWindowTitle(QStringLiteral("フェンド -Biography of Fendors-"));
-    setFont(DesignFonts::Make(QStringLiteral("MS UI Gothic"), 9));
+    setFont(WindowFonts::Make(QStringLiteral("MS UI Gothic"), 9));
     setFixedSize(kClientWidth, kClientHeight);
     BuildLayout();
 }
 
 void frmMain::BuildLayout() {
-    const QFont small = DesignFonts::Make(QStringLiteral("Arial"), 8.25);
+    const QFont small = WindowFonts::Make(QStringLiteral("Arial"), 8.25);
     lblHiScore_ = MakeLabel(this, "lblHiScore", {17, 0, 173, 17}, QStringLiteral("HiSc:"), small,
                             Qt::AlignLeft);
     lblMaxKOScore_ = MakeLabel(this, "lblMaxKOScore", {4, 16, 185, 17}, QStringLiteral("MaxKO:"),
@@ -49,11 +49,11 @@ void frmMain::BuildLayout() {
     lblMaxHits_ = MakeLabel(this, "lblMaxHits", {1, 32, 184, 17}, QStringLiteral("MaxHits:"), small,
                             Qt::AlignLeft);
     lblPoints_ = MakeLabel(this, "lblPoints", {184, 3, 237, 25}, QStringLiteral("0 pts"),
-                           DesignFonts::Make(QStringLiteral("Arial"), 14.25, true), Qt::AlignRight);
+                           WindowFonts::Make(QStringLiteral("Arial"), 14.25, true), Qt::AlignRight);
     lblHits_ = MakeLabel(this, "lblHits", {184, 32, 89, 17}, QStringLiteral("Hits"),
-                         DesignFonts::Make(QStringLiteral("Arial"), 12, true), Qt::AlignRight);
+                         WindowFonts::Make(QStringLiteral("Arial"), 12, true), Qt::AlignRight);
     lblHPS_ = MakeLabel(this, "lblHPS", {280, 32, 153, 17}, QStringLiteral("hps"),
-                        DesignFonts::Make(QStringLiteral("Arial"), 9.75, true), Qt::AlignRight);
+                        WindowFonts::Make(QStringLiteral("Arial"), 9.75, true), Qt::AlignRight);
 
     picMain_ = new PictureBox(picMainSurface_, this);
     picMain_->setObjectName(QStringLiteral("picMain"));
@@ -68,12 +68,12 @@ void frmMain::BuildLayout() {
 
     lblStress_ =
         MakeLabel(this, "lblStress", {160, 264, 49, 17}, QStringLiteral("0"),
-                  DesignFonts::Make(QStringLiteral("Verdana"), 12, true), Qt::AlignHCenter);
+                  WindowFonts::Make(QStringLiteral("Verdana"), 12, true), Qt::AlignHCenter);
     lblFendorData_ =
         MakeLabel(this, "lblFendorData", {216, 264, 213, 21}, QString(),
-                  DesignFonts::Make(QStringLiteral("MS UI Gothic"), 11.25, true), Qt::AlignHCenter);
+                  WindowFonts::Make(QStringLiteral("MS UI Gothic"), 11.25, true), Qt::AlignHCenter);
     MakeLabel(this, "Label1", {16, 292, 53, 13}, QStringLiteral("ストレス"),
-              DesignFonts::Make(QStringLiteral("ＭＳ Ｐゴシック"), 9), Qt::AlignRight);
+              WindowFonts::Make(QStringLiteral("ＭＳ Ｐゴシック"), 9), Qt::AlignRight);
 
     // The empty frame only marks the bar's full length; the red bar lies over it.
     imgMaxStress_ = new QWidget(this);

@@ -49,7 +49,7 @@ protected:
     }
 };
 
-TEST_F(GameWindowTest, Layout_FollowsTheDesignGrid) {
+TEST_F(GameWindowTest, Layout_FollowsTheTwipsGrid) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("フェンド -Biography of Fendors-"));
     EXPECT_EQ(window->size(), QSize(444, 313));
     EXPECT_EQ(PlayField()->geometry(), QRect(20, 48, 404, 204));

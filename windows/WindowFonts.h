@@ -3,13 +3,13 @@
 #include <QFont>
 #include <QString>
 
-namespace DesignFonts {
+namespace WindowFonts {
 
-// Maps the design's Windows font names onto the nearest fonts installed
+// Maps the Windows font names of our layouts onto the nearest fonts installed
 // here, so Japanese and Latin glyphs of one label come from one font.
 void RegisterSubstitutes();
 
-// A font of the design, sized as the design's points would be at 96 dpi.
+// A font sized as its points would be on a 96 dpi Windows screen.
 QFont Make(const QString& family, double points, bool bold = false);
 
-}  // namespace DesignFonts
+}  // namespace WindowFonts

@@ -1,8 +1,8 @@
-#include "windows/DesignFonts.h"
+#include "windows/WindowFonts.h"
 
 #include <cmath>
 
-namespace DesignFonts {
+namespace WindowFonts {
 
 void RegisterSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"));
@@ -20,4 +20,4 @@ QFont Make(const QString& family, double points, bool bold) {
     return font;
 }
 
-}  // namespace DesignFonts
+}  // namespace WindowFonts
