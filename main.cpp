@@ -1,15 +1,15 @@
 #include <QApplication>
 
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "platform/StdRandom.h"
 #include "platform/SteadyClock.h"
-#include "platform/mApp_Path.h"
+#include "platform/AppFolder.h"
 #include "platform/qt/FatalError.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtSound.h"
 #include "windows/WindowFonts.h"
-#include "windows/frmMain.h"
+#include "windows/GameWindow.h"
 
 int main(int argc, char* argv[]) {
     // Whole-number screen scales keep the pixel art crisp.
@@ -26,12 +26,12 @@ int main(int argc, char* argv[]) {
     platform::QtEventPump pump(clock);
     platform::QtMessageBox messages([] { return QApplication::activeWindow(); });
     platform::QtSound sound;
-    const std::string appFolder = mApp_Path::AppFolder();
+    const std::string appFolder = platform::AppFolder();
 
-    basFendo::Bind({clock, random, pump, messages, sound, appFolder});
-    basFendo::LoadSettings(appFolder + "fendo.ini");
+    game::Bind({clock, random, pump, messages, sound, appFolder});
+    game::LoadSettings(appFolder + "fendo.ini");
 
-    frmMain game(pump, appFolder);
+    GameWindow game(pump, appFolder);
     game.Main();
     return 0;
 }

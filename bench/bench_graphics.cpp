@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/basBitBlt.h"
-#include "graphics/basLoadPictureDIB.h"
+#include "graphics/MaskedBlit.h"
+#include "graphics/BitmapFile.h"
 #include "platform/Surface.h"
 
 namespace {
@@ -99,7 +99,7 @@ void BM_BlitTransparent(benchmark::State& state) {
                     SDL_MapRGB(sdlSheet.surface->format, 255, 255, 255));
 
     const auto ours = [&] {
-        basBitBlt::BlitTransparent(field.hDC(), 120, 70, width, height, sheet.hDC(), 8, 3, kWhite);
+        MaskedBlit::BlitTransparent(field.hDC(), 120, 70, width, height, sheet.hDC(), 8, 3, kWhite);
     };
     const auto sdl = [&] {
         SDL_Rect from{8, 3, width, height};
@@ -143,11 +143,11 @@ void BM_LoadBackground24(benchmark::State& state) {
     platform::Surface field(kFieldWidth, kFieldHeight);
     std::vector<uint8_t> copy(file.size());
 
-    if (!basLoadPictureDIB::DrawBitmapBytes(file, field)) {
+    if (!BitmapFile::DrawBitmapBytes(file, field)) {
         state.SkipWithError("our decoder refused the background");
         return;
     }
-    const auto ours = [&] { basLoadPictureDIB::DrawBitmapBytes(file, field); };
+    const auto ours = [&] { BitmapFile::DrawBitmapBytes(file, field); };
     const auto sdl = [&] {
         SDL_Surface* loaded =
             SDL_LoadBMP_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1);

@@ -1,8 +1,8 @@
 #include "core/GameState.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "platform/CheckedMath.h"
 
-namespace basFendo {
+namespace game {
 
 int32_t GetHitCount() {
     return Game().HitCount;
@@ -63,4 +63,4 @@ int32_t GetPunishKeyR() {
     return Game().PunishKeyR;
 }
 
-}  // namespace basFendo
+}  // namespace game

@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-namespace basFendo {
+namespace game {
 namespace {
 
 GameState g_state;
@@ -14,7 +14,7 @@ GameState& Game() {
     return g_state;
 }
 
-clsFendor& FendorAt(int32_t slot) {
+Fendor& FendorAt(int32_t slot) {
     assert(slot >= 0 && slot < kRosterSize);
     auto& fendor = g_state.Fendors.at(static_cast<size_t>(slot));
     assert(fendor.has_value());
@@ -35,4 +35,4 @@ Services& World() {
     return *g_services;
 }
 
-}  // namespace basFendo
+}  // namespace game

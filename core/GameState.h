@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <optional>
 
-#include "characters/clsFendor.h"
+#include "characters/Fendor.h"
 #include "core/Services.h"
 #include "platform/Boolean.h"
 #include "platform/Surface.h"
 
-namespace basFendo {
+namespace game {
 
 inline constexpr int32_t kRosterSize = 6;
 inline constexpr int32_t kPunishmentMs = 6000;
@@ -22,7 +22,7 @@ inline constexpr int32_t kKeyboardOnly = 2;
 
 // The running game, shared by the core's modules. Flags are -1/0 integers.
 struct GameState {
-    std::array<std::optional<clsFendor>, kRosterSize> Fendors;
+    std::array<std::optional<Fendor>, kRosterSize> Fendors;
     platform::Surface* PlayField = nullptr;
     platform::Surface* FendorSheet = nullptr;
     platform::Surface* PunchSheet = nullptr;
@@ -51,10 +51,10 @@ struct GameState {
 };
 
 GameState& Game();
-clsFendor& FendorAt(int32_t slot);
+Fendor& FendorAt(int32_t slot);
 
 // Wires the outside world in; must come before the first InitGame.
 void Bind(Services services);
 Services& World();
 
-}  // namespace basFendo
+}  // namespace game

@@ -1,5 +1,5 @@
 #include "core/GameState.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "platform/CheckedMath.h"
 
 using platform::CheckedAdd;
@@ -8,7 +8,7 @@ using platform::CheckedSub;
 using platform::kFalse;
 using platform::kTrue;
 
-namespace basFendo {
+namespace game {
 namespace {
 
 constexpr int16_t kLeftButton = 1;
@@ -52,7 +52,7 @@ platform::Boolean StartPunishment(int16_t Code) {
         return kFalse;
     }
 
-    clsFendor& fendor = FendorAt(g.SelectedSlot);
+    Fendor& fendor = FendorAt(g.SelectedSlot);
     g.TargetGuilty = fendor.Attack();
     const std::string_view scene = g.TargetGuilty != 0 ? "b" : "f";
     if (g.TargetGuilty != 0 && fendor.Lv() <= CheckedDiv(g.Points, kPointsPerReliefLevel)) {
@@ -91,7 +91,7 @@ platform::Boolean CountHit(int16_t Code) {
 
     g.LastHitInput = Code;
     g.HitCount = CheckedAdd(g.HitCount, 1);
-    const clsFendor& fendor = FendorAt(g.SelectedSlot);
+    const Fendor& fendor = FendorAt(g.SelectedSlot);
     // Recomputed from the start of the punishment, never accumulated.
     g.Points = CheckedAdd(g.PointsAtStart, fendor.PointsCalc(g.HitCount));
     if (g.NoStressRelief == 0) {
@@ -113,4 +113,4 @@ platform::Boolean DecideInput(int16_t Code) {
     return CountHit(Code);
 }
 
-}  // namespace basFendo
+}  // namespace game

@@ -2,7 +2,7 @@
 
 #include "core/GameState.h"
 #include "core/Texts.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "platform/CheckedMath.h"
 
 using platform::CheckedAdd;
@@ -10,7 +10,7 @@ using platform::CheckedDiv;
 using platform::CheckedMul;
 using platform::ElapsedMs;
 
-namespace basFendo {
+namespace game {
 namespace {
 
 constexpr int32_t kStartFrameDelayMs = 500;
@@ -158,4 +158,4 @@ void ShowGameOver() {
     World().messages.Show(text);
 }
 
-}  // namespace basFendo
+}  // namespace game

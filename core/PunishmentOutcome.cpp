@@ -3,7 +3,7 @@
 #include "characters/FendorTexts.h"
 #include "core/GameState.h"
 #include "core/Texts.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "platform/CheckedMath.h"
 
 using platform::CheckedAdd;
@@ -11,13 +11,13 @@ using platform::CheckedDiv;
 using platform::CheckedMul;
 using platform::CheckedSub;
 
-namespace basFendo {
+namespace game {
 namespace {
 
 void SettleBeating() {
     GameState& g = Game();
     Services& world = World();
-    clsFendor& beaten = FendorAt(g.SelectedSlot);
+    Fendor& beaten = FendorAt(g.SelectedSlot);
     const int32_t knockOutScore = beaten.PointsCalc(g.HitCount);
 
     // Records go in before the first box, so closing the game from behind a
@@ -73,4 +73,4 @@ void EndPunishment() {
     g.LastHitInput = 0;
 }
 
-}  // namespace basFendo
+}  // namespace game

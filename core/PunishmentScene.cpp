@@ -1,7 +1,7 @@
 #include "core/GameState.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "graphics/SheetNames.h"
-#include "graphics/basBitBlt.h"
+#include "graphics/MaskedBlit.h"
 #include "platform/CheckedMath.h"
 #include "platform/RandomInt.h"
 
@@ -9,7 +9,7 @@ using platform::CheckedAdd;
 using platform::CheckedMul;
 using platform::CheckedSub;
 
-namespace basFendo {
+namespace game {
 namespace {
 
 constexpr int32_t kStepsPerBurst = 4;
@@ -62,12 +62,12 @@ void PlayPunch(std::string_view SceneLetter, int32_t DurationMs) {
         }
 
         const int32_t trailX = CheckedSub(rowX, CheckedMul(kStepWidth, k - 1));
-        basBitBlt::BlitTransparent(g.PlayField->hDC(), trailX, rowY, cellWidth, sheetHeight,
+        MaskedBlit::BlitTransparent(g.PlayField->hDC(), trailX, rowY, cellWidth, sheetHeight,
                                    g.PunchSheet->hDC(), cellWidth, 0,
                                    SheetNames::kTransparentColour);
         if (k <= 3) {
             const int32_t fistX = CheckedSub(rowX, CheckedMul(kStepWidth, k));
-            basBitBlt::BlitTransparent(g.PlayField->hDC(), fistX, rowY, cellWidth, sheetHeight,
+            MaskedBlit::BlitTransparent(g.PlayField->hDC(), fistX, rowY, cellWidth, sheetHeight,
                                        g.PunchSheet->hDC(), 0, 0, SheetNames::kTransparentColour);
         }
         world.clock.Sleep(kStepPauseMs);
@@ -75,4 +75,4 @@ void PlayPunch(std::string_view SceneLetter, int32_t DurationMs) {
     }
 }
 
-}  // namespace basFendo
+}  // namespace game

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace basFendo {
+namespace game {
 
 struct Point {
     int32_t x;
@@ -32,4 +32,4 @@ inline constexpr std::array<BodyPart, 6> kBodyParts = {{
 
 inline constexpr int32_t kPartSize = 16;
 
-}  // namespace basFendo
+}  // namespace game

@@ -2,13 +2,13 @@
 
 #include "core/GameState.h"
 #include "core/RosterLayout.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "graphics/SheetNames.h"
-#include "graphics/basBitBlt.h"
+#include "graphics/MaskedBlit.h"
 #include "platform/CheckedMath.h"
 #include "platform/RandomInt.h"
 
-namespace basFendo {
+namespace game {
 namespace {
 
 int32_t RandomUpTo(double n) {
@@ -39,7 +39,7 @@ void DrawRoster() {
     int32_t twitchPart = 0;
     for (int32_t slot = 0; slot < kRosterSize; ++slot) {
         const Point anchor = RosterAnchor(slot);
-        clsFendor& fendor = FendorAt(slot);
+        Fendor& fendor = FendorAt(slot);
         fendor.DoFendo();
         g.Stress = platform::CheckedAdd(g.Stress, fendor.Miss());
         if (fendor.Miss() >= 1) {
@@ -84,7 +84,7 @@ void DrawFendorPart(platform::Surface& Dest, platform::Surface& Source, int32_t 
     }
     const int32_t sourceX = 32 * Part + (Game().AnimPhase == frameFlag ? kPartSize : 0);
 
-    basBitBlt::BlitTransparent(Dest.hDC(), x, y, kPartSize, kPartSize, Source.hDC(), sourceX, 0,
+    MaskedBlit::BlitTransparent(Dest.hDC(), x, y, kPartSize, kPartSize, Source.hDC(), sourceX, 0,
                                SheetNames::kTransparentColour);
 }
 
@@ -103,4 +103,4 @@ std::string SlotInfoAt(int32_t X, int32_t Y) {
     return FendorAt(g.SelectedSlot).GetFendorData();
 }
 
-}  // namespace basFendo
+}  // namespace game

@@ -8,7 +8,7 @@
 #include "platform/Random.h"
 #include "platform/Sound.h"
 
-namespace basFendo {
+namespace game {
 
 // What the game needs from the world outside its rules. The program wires
 // the real ones; tests wire fakes.
@@ -23,4 +23,4 @@ struct Services {
     std::string appFolder;
 };
 
-}  // namespace basFendo
+}  // namespace game

@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "core/GameState.h"
-#include "core/basFendo.h"
-#include "platform/mPPS.h"
+#include "core/Game.h"
+#include "platform/ProfileFile.h"
 
-namespace basFendo {
+namespace game {
 namespace {
 
 constexpr std::string_view kScores = "Scores";
@@ -36,7 +36,7 @@ T ParseOr(std::string_view text, T fallback) {
 template <typename T>
 T ReadField(std::string_view section, std::string_view key, T fallback, const std::string& path) {
     const std::string defaultText = std::to_string(fallback);
-    return ParseOr<T>(mPPS::ReadProfileString(section, key, defaultText, path), fallback);
+    return ParseOr<T>(ProfileFile::ReadProfileString(section, key, defaultText, path), fallback);
 }
 
 }  // namespace
@@ -54,13 +54,13 @@ void LoadSettings(const std::string& IniPath) {
 void SaveSettings(const std::string& IniPath) {
     const GameState& g = Game();
     // A failed write is not the player's problem: the old file stays as it was.
-    mPPS::WriteProfileString(kScores, "HiScore", std::to_string(g.HiScore), IniPath);
-    mPPS::WriteProfileString(kScores, "MaxKnockOutScore", std::to_string(g.MaxKnockOutScore),
+    ProfileFile::WriteProfileString(kScores, "HiScore", std::to_string(g.HiScore), IniPath);
+    ProfileFile::WriteProfileString(kScores, "MaxKnockOutScore", std::to_string(g.MaxKnockOutScore),
                              IniPath);
-    mPPS::WriteProfileString(kScores, "MaxHits", std::to_string(g.MaxHits), IniPath);
-    mPPS::WriteProfileString(kControls, "InputMode", std::to_string(g.InputMode), IniPath);
-    mPPS::WriteProfileString(kControls, "PunishKeyL", std::to_string(g.PunishKeyL), IniPath);
-    mPPS::WriteProfileString(kControls, "PunishKeyR", std::to_string(g.PunishKeyR), IniPath);
+    ProfileFile::WriteProfileString(kScores, "MaxHits", std::to_string(g.MaxHits), IniPath);
+    ProfileFile::WriteProfileString(kControls, "InputMode", std::to_string(g.InputMode), IniPath);
+    ProfileFile::WriteProfileString(kControls, "PunishKeyL", std::to_string(g.PunishKeyL), IniPath);
+    ProfileFile::WriteProfileString(kControls, "PunishKeyR", std::to_string(g.PunishKeyR), IniPath);
 }
 
-}  // namespace basFendo
+}  // namespace game

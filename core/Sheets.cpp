@@ -1,13 +1,13 @@
 #include "core/GameState.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "graphics/SheetNames.h"
-#include "graphics/basLoadPictureDIB.h"
+#include "graphics/BitmapFile.h"
 
-namespace basFendo {
+namespace game {
 
 // Read from disk on every call: the roster frame's background included.
 void LoadSheet(platform::Surface* Target, std::string_view SheetName) {
-    basLoadPictureDIB::LoadBitmapFile(SheetNames::SheetPath(World().appFolder, SheetName), Target);
+    BitmapFile::LoadBitmapFile(SheetNames::SheetPath(World().appFolder, SheetName), Target);
 }
 
-}  // namespace basFendo
+}  // namespace game

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <span>
 
-#include "graphics/basLoadPictureDIB.h"
+#include "graphics/BitmapFile.h"
 #include "platform/Surface.h"
 
 namespace {
@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::span<const uint8_t> file(data, size);
     platform::Surface small(7, 5, kFill);
     platform::Surface large(64, 48, kFill);
-    const bool drewSmall = basLoadPictureDIB::DrawBitmapBytes(file, small);
-    const bool drewLarge = basLoadPictureDIB::DrawBitmapBytes(file, large);
+    const bool drewSmall = BitmapFile::DrawBitmapBytes(file, small);
+    const bool drewLarge = BitmapFile::DrawBitmapBytes(file, large);
     if (drewSmall != drewLarge) {
         __builtin_trap();
     }

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/mPPS.h"
+#include "platform/ProfileFile.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ std::string LineSafe(std::string_view bytes, std::string_view alsoRefused, std::
 }
 
 std::string Read(std::string_view section, std::string_view entry, const std::string& path) {
-    return mPPS::ReadProfileString(section, entry, kAbsent, path);
+    return ProfileFile::ReadProfileString(section, entry, kAbsent, path);
 }
 
 }  // namespace
@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string value = "v" + LineSafe(input.substr(size / 2), "", 64) + "v";
     const std::size_t chosen = size % kSettings.size();
     const Key& key = kSettings[chosen];
-    Check(mPPS::WriteProfileString(key.section, key.entry, value, path), "write refused");
+    Check(ProfileFile::WriteProfileString(key.section, key.entry, value, path), "write refused");
     Check(Read(key.section, key.entry, path) == value, "written value does not read back");
     before[chosen] = value;
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // No settings key starts with 'k', so the settings must stay as they are.
     const std::string section = LineSafe(input, "", 24);
     const std::string entry = "k" + LineSafe(input.substr(size / 3), "=", 16);
-    Check(mPPS::WriteProfileString(section, entry, value, path), "write with odd names refused");
+    Check(ProfileFile::WriteProfileString(section, entry, value, path), "write with odd names refused");
     Check(Read(section, entry, path) == value, "value under odd names does not read back");
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
         Check(Read(kSettings[i].section, kSettings[i].entry, path) == before[i],

@@ -1,6 +1,6 @@
 #include "graphics/SheetNames.h"
 
-#include "platform/mApp_Path.h"
+#include "platform/AppFolder.h"
 
 namespace SheetNames {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "platform/mApp_Path.h"
+#include "platform/AppFolder.h"
 
-namespace mApp_Path {
+namespace platform {
 
 // Callers append file names directly, so a folder needs exactly one separator
 // at its end. A root folder already ends in one and is left as it is.
@@ -15,4 +15,4 @@ inline std::string WithTrailingSeparator(std::string folder) {
     return folder;
 }
 
-}  // namespace mApp_Path
+}  // namespace platform

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/GameState.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/TestBitmaps.h"
 #include "platform/Surface.h"
@@ -50,8 +50,8 @@ protected:
                     ("fendo-game-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         std::filesystem::create_directories(appFolder / "fdata");
         WriteSheets();
-        basFendo::Bind({clock, random, pump, messages, sound, appFolder.string() + "/"});
-        auto& g = basFendo::Game();
+        game::Bind({clock, random, pump, messages, sound, appFolder.string() + "/"});
+        auto& g = game::Game();
         g.HiScore = 0;
         g.MaxKnockOutScore = 0;
         g.MaxHits = 0;
@@ -87,16 +87,16 @@ protected:
     // Starts a game with every Fendor calm, then lets the roster settle with
     // random draws that start no misdeed.
     void StartGame() {
-        basFendo::InitGame(picMain, picFendor, picPunch, picMirror);
+        game::InitGame(picMain, picFendor, picPunch, picMirror);
         messages.shown.clear();
     }
 
-    clsFendor& Fendor(int slot) { return basFendo::FendorAt(slot); }
+    Fendor& FendorIn(int slot) { return game::FendorAt(slot); }
 
     void MakeGuilty(int slot, int miss = 1, int missTime = 6, int level = 1) {
-        Fendor(slot).SetLv(level);
-        Fendor(slot).SetMiss(miss);
-        Fendor(slot).SetMissTime(missTime);
+        FendorIn(slot).SetLv(level);
+        FendorIn(slot).SetMiss(miss);
+        FendorIn(slot).SetMissTime(missTime);
     }
 };
 

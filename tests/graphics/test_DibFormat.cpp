@@ -6,11 +6,11 @@
 
 #include "fakes/BmpBuilder.h"
 #include "SurfaceCheck.h"
-#include "graphics/basLoadPictureDIB.h"
+#include "graphics/BitmapFile.h"
 
 namespace {
 
-using basLoadPictureDIB::DrawBitmapBytes;
+using BitmapFile::DrawBitmapBytes;
 using bmptest::BuildFile;
 using bmptest::Header;
 using bmptest::PokeLe32;

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "core/GameState.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "fakes/GameFixture.h"
 
 namespace {
 
-using basFendo::DecideInput;
-using basFendo::Game;
+using game::DecideInput;
+using game::Game;
 
 constexpr int16_t kLeft = 1;
 constexpr int16_t kRight = 2;
@@ -84,7 +84,7 @@ TEST_F(InputDecisionTest, KeyboardOnly_LettersPickTheirSlotWherever) {
         Game().SelectedSlot = 0;
         EXPECT_EQ(DecideInput(key), -1);
         EXPECT_EQ(Game().SelectedSlot, slot);
-        basFendo::EndPunishment();
+        game::EndPunishment();
     }
     Game().SelectedSlot = 2;
     EXPECT_EQ(DecideInput(kLeft), 0);
@@ -115,7 +115,7 @@ TEST_F(InputDecisionTest, KeyModes_CountAlternatingPunchKeysOnly) {
         EXPECT_EQ(DecideInput(kKeyA), 0);
         EXPECT_EQ(DecideInput(kArrowLeft), -1);
         EXPECT_EQ(Game().HitCount, 2);
-        basFendo::EndPunishment();
+        game::EndPunishment();
         messages.shown.clear();
     }
 }
@@ -165,7 +165,7 @@ TEST_F(InputDecisionTest, HighScorer_NoLongerGetsReliefFromLowLevels) {
     EXPECT_EQ(DecideInput(kRight), -1);
     EXPECT_EQ(Game().Stress, 100);
     EXPECT_EQ(Game().Points, 1000000 + 144);
-    basFendo::EndPunishment();
+    game::EndPunishment();
 
     Game().Stress = 100;
     MakeGuilty(1, 1, 6, 3);

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "core/GameState.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "fakes/GameFixture.h"
 
 namespace {
 
-using basFendo::Game;
+using game::Game;
 
 class MainCycleTest : public fakes::GameFixture {};
 
@@ -59,13 +59,13 @@ TEST_F(MainCycleTest, InitGame_ResetsTheRunningGameButKeepsRecordsAndControls) {
 
 TEST_F(MainCycleTest, InitGame_ReusesTheSixFendorObjects) {
     StartGame();
-    const clsFendor* first = &Fendor(0);
-    const clsFendor* last = &Fendor(5);
-    Fendor(0).SetLv(40);
+    const Fendor* first = &FendorIn(0);
+    const Fendor* last = &FendorIn(5);
+    FendorIn(0).SetLv(40);
     StartGame();
-    EXPECT_EQ(&Fendor(0), first);
-    EXPECT_EQ(&Fendor(5), last);
-    EXPECT_EQ(Fendor(0).Lv(), 1);
+    EXPECT_EQ(&FendorIn(0), first);
+    EXPECT_EQ(&FendorIn(5), last);
+    EXPECT_EQ(FendorIn(0).Lv(), 1);
 }
 
 TEST_F(MainCycleTest, InitGame_LoadsFieldCharacterAndPunchSheets) {
@@ -81,7 +81,7 @@ TEST_F(MainCycleTest, GameTick_DoesNothingOnceTheGameIsOver) {
     Game().GameOver = -1;
     const int drawsBefore = random.draws;
     const auto phase = Game().AnimPhase;
-    basFendo::GameTick();
+    game::GameTick();
     EXPECT_EQ(random.draws, drawsBefore);
     EXPECT_EQ(Game().AnimPhase, phase);
     EXPECT_EQ(pump.waitCalls, 0);
@@ -90,7 +90,7 @@ TEST_F(MainCycleTest, GameTick_DoesNothingOnceTheGameIsOver) {
 TEST_F(MainCycleTest, RosterWait_LastsUntilMoreThanTheFrameDelayHasPassed) {
     StartGame();
     clock.now = 1000;
-    basFendo::GameTick();
+    game::GameTick();
     EXPECT_EQ(Game().PhaseStartMs, 1000);
     EXPECT_EQ(clock.now, 1501);
 }
@@ -100,8 +100,8 @@ TEST_F(MainCycleTest, RosterWait_EndsWhenAPunishmentStarts) {
     clock.now = 1000;
     MakeGuilty(1);
     Game().SelectedSlot = 1;
-    pump.At(1100, [] { EXPECT_EQ(basFendo::DecideInput(1), -1); });
-    basFendo::GameTick();
+    pump.At(1100, [] { EXPECT_EQ(game::DecideInput(1), -1); });
+    game::GameTick();
     EXPECT_EQ(clock.now, 1100);
     EXPECT_EQ(Game().InPunishment, -1);
     EXPECT_EQ(Game().PhaseStartMs, 1100);
@@ -110,8 +110,8 @@ TEST_F(MainCycleTest, RosterWait_EndsWhenAPunishmentStarts) {
 TEST_F(MainCycleTest, RosterWait_EndsWhenTheGameEnds) {
     StartGame();
     clock.now = 0;
-    pump.At(20, [] { basFendo::ShowGameOver(); });
-    basFendo::GameTick();
+    pump.At(20, [] { game::ShowGameOver(); });
+    game::GameTick();
     EXPECT_EQ(clock.now, 20);
     EXPECT_EQ(Game().GameOver, -1);
 }
@@ -119,7 +119,7 @@ TEST_F(MainCycleTest, RosterWait_EndsWhenTheGameEnds) {
 TEST_F(MainCycleTest, RosterWait_SurvivesTheCounterWrappingAround) {
     StartGame();
     clock.now = INT32_MAX - 100;
-    basFendo::GameTick();
+    game::GameTick();
     EXPECT_EQ(clock.now, static_cast<int32_t>(static_cast<uint32_t>(INT32_MAX) - 100u + 501u));
 }
 
@@ -127,13 +127,13 @@ TEST_F(MainCycleTest, Punishment_EndsAtTheFirstTickStrictlyAfterSixSeconds) {
     StartGame();
     MakeGuilty(0);
     clock.now = 10000;
-    ASSERT_EQ(basFendo::DecideInput(1), -1);
+    ASSERT_EQ(game::DecideInput(1), -1);
     clock.now = 16000;
-    basFendo::GameTick();
+    game::GameTick();
     EXPECT_EQ(Game().InPunishment, -1);
     EXPECT_TRUE(messages.shown.empty());
     clock.now = 16001;
-    basFendo::GameTick();
+    game::GameTick();
     EXPECT_EQ(Game().InPunishment, 0);
     ASSERT_FALSE(messages.shown.empty());
     EXPECT_EQ(messages.shown.front().caption, "Got 0 pts");
@@ -151,21 +151,21 @@ TEST_P(JudgeStressTest, JudgeRaisesStressLinearlyOverTheSixSeconds) {
     Game().Stress = GetParam().stressAtStart;
     Game().SelectedSlot = 2;
     clock.now = 0;
-    ASSERT_EQ(basFendo::DecideInput(1), 0);
+    ASSERT_EQ(game::DecideInput(1), 0);
     ASSERT_EQ(Game().InPunishment, -1);
 
     int previous = GetParam().stressAtStart;
     for (int32_t t = 0; t < 6000; t += 250) {
         clock.now = t;
         // Each burst's pauses move the fake clock on; measure the tick's own rise.
-        basFendo::GameTick();
+        game::GameTick();
         EXPECT_GE(Game().Stress, previous);
         EXPECT_LE(Game().Stress, GetParam().atEnd);
         previous = Game().Stress;
     }
     EXPECT_EQ(Game().InPunishment, -1);
     clock.now = 6001;
-    basFendo::GameTick();
+    game::GameTick();
     EXPECT_EQ(Game().InPunishment, 0);
     EXPECT_EQ(Game().Stress, GetParam().atEnd);
 }
@@ -179,10 +179,10 @@ TEST_F(MainCycleTest, JudgeTick_StressFollowsTheElapsedTime) {
     Game().Stress = 160;
     Game().SelectedSlot = 0;
     clock.now = 0;
-    basFendo::DecideInput(2);
+    game::DecideInput(2);
     clock.now = 3000;
     random.fallback = 0.9f;  // no background repaint, row drawn
-    basFendo::GameTick();
+    game::GameTick();
     // 160 + 3000 x (160 \ 4 + 15) \ 6000 = 160 + 27
     EXPECT_EQ(Game().Stress, 187);
 }
@@ -190,10 +190,10 @@ TEST_F(MainCycleTest, JudgeTick_StressFollowsTheElapsedTime) {
 TEST_F(MainCycleTest, AdjustFrameDelay_BelowTwentyThrowsThePaceBack) {
     StartGame();
     Game().FrameDelayMs = 30;
-    basFendo::AdjustFrameDelay(-11);
+    game::AdjustFrameDelay(-11);
     EXPECT_EQ(Game().FrameDelayMs, 280);
     Game().FrameDelayMs = 30;
-    basFendo::AdjustFrameDelay(-10);
+    game::AdjustFrameDelay(-10);
     EXPECT_EQ(Game().FrameDelayMs, 20);
 }
 
@@ -201,7 +201,7 @@ TEST_F(MainCycleTest, AdjustFrameDelay_SettlesAtFiftyNineAfterFortyTwoLevelOneBe
     StartGame();
     std::vector<int> delays;
     for (int i = 0; i < 42; ++i) {
-        basFendo::AdjustFrameDelay(5 * 1 - Game().FrameDelayMs / 10);
+        game::AdjustFrameDelay(5 * 1 - Game().FrameDelayMs / 10);
         delays.push_back(Game().FrameDelayMs);
     }
     EXPECT_EQ(delays[0], 455);
@@ -209,44 +209,44 @@ TEST_F(MainCycleTest, AdjustFrameDelay_SettlesAtFiftyNineAfterFortyTwoLevelOneBe
     EXPECT_EQ(delays[2], 379);
     EXPECT_EQ(delays[3], 347);
     EXPECT_EQ(delays.back(), 59);
-    basFendo::AdjustFrameDelay(5 - Game().FrameDelayMs / 10);
+    game::AdjustFrameDelay(5 - Game().FrameDelayMs / 10);
     EXPECT_EQ(Game().FrameDelayMs, 59);
 }
 
 TEST_F(MainCycleTest, ClampedStress_WritesTheClampBack) {
     Game().Stress = -5;
-    EXPECT_EQ(basFendo::ClampedStress(), 0);
+    EXPECT_EQ(game::ClampedStress(), 0);
     EXPECT_EQ(Game().Stress, 0);
     Game().Stress = 201;
-    EXPECT_EQ(basFendo::ClampedStress(), 200);
+    EXPECT_EQ(game::ClampedStress(), 200);
     EXPECT_EQ(Game().Stress, 200);
     Game().Stress = 137;
-    EXPECT_EQ(basFendo::ClampedStress(), 137);
+    EXPECT_EQ(game::ClampedStress(), 137);
 }
 
 TEST_F(MainCycleTest, ShowGameOver_EndsTheGameAndShowsThePoints) {
     StartGame();
-    basFendo::ShowGameOver();
+    game::ShowGameOver();
     EXPECT_EQ(Game().GameOver, -1);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "ゲームオーバー 0pts");
     EXPECT_EQ(messages.shown[0].caption, "Fendo");
     Game().Points = 1234;
-    basFendo::ShowGameOver();
+    game::ShowGameOver();
     EXPECT_EQ(messages.shown[1].text, "ゲームオーバー 1234pts");
 }
 
 TEST_F(MainCycleTest, PunishKeys_AccessorsNarrowAndIgnoreOtherIndexes) {
-    basFendo::SetPunishKey(0, 90);
-    basFendo::SetPunishKey(1, 88);
-    basFendo::SetPunishKey(2, 77);
-    EXPECT_EQ(basFendo::GetPunishKey(0), 90);
-    EXPECT_EQ(basFendo::GetPunishKey(1), 88);
-    EXPECT_EQ(basFendo::GetPunishKey(2), 0);
-    EXPECT_EQ(basFendo::GetPunishKey(-1), 0);
-    EXPECT_EQ(basFendo::GetPunishKeyL(), 90);
-    EXPECT_EQ(basFendo::GetPunishKeyR(), 88);
-    EXPECT_DEATH(basFendo::SetPunishKey(0, 40000), "overflow");
+    game::SetPunishKey(0, 90);
+    game::SetPunishKey(1, 88);
+    game::SetPunishKey(2, 77);
+    EXPECT_EQ(game::GetPunishKey(0), 90);
+    EXPECT_EQ(game::GetPunishKey(1), 88);
+    EXPECT_EQ(game::GetPunishKey(2), 0);
+    EXPECT_EQ(game::GetPunishKey(-1), 0);
+    EXPECT_EQ(game::GetPunishKeyL(), 90);
+    EXPECT_EQ(game::GetPunishKeyR(), 88);
+    EXPECT_DEATH(game::SetPunishKey(0, 40000), "overflow");
 }
 
 }  // namespace

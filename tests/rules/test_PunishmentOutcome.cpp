@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "core/GameState.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "fakes/GameFixture.h"
 
 namespace {
 
-using basFendo::Game;
+using game::Game;
 
 class PunishmentOutcomeTest : public fakes::GameFixture {
 protected:
@@ -17,20 +17,20 @@ protected:
     void BeatSlot(int slot, int hits, int level = 1, int miss = 1) {
         MakeGuilty(slot, miss, 6, level);
         Game().SelectedSlot = slot;
-        ASSERT_EQ(basFendo::DecideInput(1), -1);
+        ASSERT_EQ(game::DecideInput(1), -1);
         for (int i = 0; i < hits; ++i) {
-            ASSERT_EQ(basFendo::DecideInput(i % 2 == 0 ? 2 : 1), -1);
+            ASSERT_EQ(game::DecideInput(i % 2 == 0 ? 2 : 1), -1);
         }
     }
 };
 
 TEST_F(PunishmentOutcomeTest, Beating_UpdatesRecordsAnnouncesDeathAndEnrolsASuccessor) {
-    Fendor(2).SetName("ポチ");
+    FendorIn(2).SetName("ポチ");
     BeatSlot(2, 10);  // 12 x 10 x 1 x 6 \ 1 = 720
     Game().Points = 720;
     random.Push(1, 32);  // successor's name after the six level-ups
     for (int slot = 0; slot < 6; ++slot) random.script.push_front(0.0f);
-    basFendo::EndPunishment();
+    game::EndPunishment();
 
     EXPECT_EQ(Game().MaxKnockOutScore, 720);
     EXPECT_EQ(Game().HiScore, 720);
@@ -40,8 +40,8 @@ TEST_F(PunishmentOutcomeTest, Beating_UpdatesRecordsAnnouncesDeathAndEnrolsASucc
     EXPECT_EQ(messages.shown[0].caption, "Got 720 pts");
     EXPECT_EQ(messages.shown[1].text, "代わりにシルキリが入学しました．");
     EXPECT_EQ(messages.shown[1].caption, "Fendo");
-    EXPECT_EQ(Fendor(2).Name(), "シルキリ");
-    EXPECT_EQ(Fendor(2).Lv(), 1);
+    EXPECT_EQ(FendorIn(2).Name(), "シルキリ");
+    EXPECT_EQ(FendorIn(2).Lv(), 1);
     EXPECT_EQ(Game().FrameDelayMs, 455);
     EXPECT_EQ(Game().HitCount, 0);
     EXPECT_EQ(Game().InPunishment, 0);
@@ -58,13 +58,13 @@ TEST_F(PunishmentOutcomeTest, Beating_RecordsAreReplacedOnlyByGreaterValues) {
     Game().MaxHits = 2;
     Game().HiScore = 100000;
     BeatSlot(0, 2);  // knock-out score 144, equal to the record
-    basFendo::EndPunishment();
+    game::EndPunishment();
     EXPECT_EQ(Game().MaxKnockOutScore, 144);
     EXPECT_EQ(Game().MaxHits, 2);
     EXPECT_EQ(Game().HiScore, 100000);
 
     BeatSlot(1, 3);
-    basFendo::EndPunishment();
+    game::EndPunishment();
     EXPECT_EQ(Game().MaxKnockOutScore, 216);
     EXPECT_EQ(Game().MaxHits, 3);
 }
@@ -73,7 +73,7 @@ TEST_F(PunishmentOutcomeTest, BeatingWithoutHits_StillKills) {
     Game().MaxHits = 4;
     Game().MaxKnockOutScore = 10;
     BeatSlot(4, 0);
-    basFendo::EndPunishment();
+    game::EndPunishment();
     ASSERT_GE(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].caption, "Got 0 pts");
     EXPECT_EQ(Game().MaxHits, 4);
@@ -82,21 +82,21 @@ TEST_F(PunishmentOutcomeTest, BeatingWithoutHits_StillKills) {
 
 TEST_F(PunishmentOutcomeTest, Beating_EveryFendorGainsLevels) {
     for (int slot = 0; slot < 6; ++slot) {
-        Fendor(slot).SetSense(4);
-        Fendor(slot).SetLv(10);
+        FendorIn(slot).SetSense(4);
+        FendorIn(slot).SetLv(10);
     }
     BeatSlot(5, 1, 10);
     for (int slot = 0; slot < 6; ++slot) random.Push(4, 4);
-    basFendo::EndPunishment();
+    game::EndPunishment();
     for (int slot = 0; slot < 5; ++slot) {
-        EXPECT_EQ(Fendor(slot).Lv(), 14) << slot;
+        EXPECT_EQ(FendorIn(slot).Lv(), 14) << slot;
     }
-    EXPECT_EQ(Fendor(5).Lv(), 1);
+    EXPECT_EQ(FendorIn(5).Lv(), 1);
 }
 
 TEST_F(PunishmentOutcomeTest, BeatenFendorGraduating_ShowsFourMessagesInOrder) {
-    Fendor(1).SetName("ロウ");
-    Fendor(1).SetSense(10);
+    FendorIn(1).SetName("ロウ");
+    FendorIn(1).SetSense(10);
     BeatSlot(1, 1, 95);
     random.Push(0, 10);   // slot 0 gains nothing
     random.Push(10, 10);  // slot 1 passes 100 and graduates
@@ -104,13 +104,13 @@ TEST_F(PunishmentOutcomeTest, BeatenFendorGraduating_ShowsFourMessagesInOrder) {
     random.Push(0, 9);
     for (int slot = 2; slot < 6; ++slot) random.Push(0, 10);
     random.Push(13, 32);  // the beaten slot's new Fendor: アルファ
-    basFendo::EndPunishment();
+    game::EndPunishment();
     ASSERT_EQ(messages.shown.size(), 4u);
     EXPECT_EQ(messages.shown[0].text, "ロウは息絶えました．");
     EXPECT_EQ(messages.shown[1].text, "ロウは卒業しました．");
     EXPECT_EQ(messages.shown[2].text, "ポチが入学しました．");
     EXPECT_EQ(messages.shown[3].text, "代わりにアルファが入学しました．");
-    EXPECT_EQ(Fendor(1).Name(), "アルファ");
+    EXPECT_EQ(FendorIn(1).Name(), "アルファ");
 }
 
 struct PenaltyCase {
@@ -126,8 +126,8 @@ TEST_P(JudgePenaltyTest, InnocentPick_CostsAQuarterPlusFifteen) {
     Game().Points = 300;
     Game().HitCount = 0;
     Game().SelectedSlot = 3;
-    ASSERT_EQ(basFendo::DecideInput(2), 0);
-    basFendo::EndPunishment();
+    ASSERT_EQ(game::DecideInput(2), 0);
+    game::EndPunishment();
     EXPECT_EQ(Game().Stress, GetParam().after);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "core/GameState.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "fakes/GameFixture.h"
 
 namespace {
 
-using basFendo::Game;
-using basFendo::PlayPunch;
+using game::Game;
+using game::PlayPunch;
 
 class PunishmentSceneTest : public fakes::GameFixture {
 protected:
@@ -17,7 +17,7 @@ protected:
         clock.now = 1000;
         MakeGuilty(0);
         Game().SelectedSlot = 0;
-        ASSERT_EQ(basFendo::DecideInput(1), -1);
+        ASSERT_EQ(game::DecideInput(1), -1);
     }
 
     // One burst: no background repaint, then the two row offsets.
@@ -79,7 +79,7 @@ TEST_F(PunishmentSceneTest, OutsideAPunishment_OnlyTheRepaintCanHappen) {
 
 TEST_F(PunishmentSceneTest, GameEndingMidBurst_StopsItAtTheNextStep) {
     ScriptBurst(0, 0);
-    pump.Soon([] { basFendo::ShowGameOver(); });
+    pump.Soon([] { game::ShowGameOver(); });
     PlayPunch("b", 6000);
     EXPECT_EQ(picMain.Pixel(180, 30), fakes::kBeatingColour);
     EXPECT_EQ(clock.sleptMs, 0);

@@ -4,12 +4,12 @@
 
 #include "core/GameState.h"
 #include "core/RosterLayout.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "fakes/GameFixture.h"
 
 namespace {
 
-using basFendo::Game;
+using game::Game;
 using fakes::PartColour;
 
 class SelectionSceneTest : public fakes::GameFixture {
@@ -21,25 +21,25 @@ protected:
 
     // The test sheet marks each cell by one pixel at its top-left corner.
     uint32_t PartPixel(int slot, int part, int dx = 0, int dy = 0) {
-        const auto anchor = basFendo::RosterAnchor(slot);
-        const auto& body = basFendo::kBodyParts[static_cast<size_t>(part)];
+        const auto anchor = game::RosterAnchor(slot);
+        const auto& body = game::kBodyParts[static_cast<size_t>(part)];
         return picMain.Pixel(anchor.x + body.dx + dx, anchor.y + body.dy + dy);
     }
 };
 
 TEST_F(SelectionSceneTest, Anchors_FollowTheTwoRows) {
-    EXPECT_EQ(basFendo::RosterAnchor(0).x, 216);
-    EXPECT_EQ(basFendo::RosterAnchor(2).x, 316);
-    EXPECT_EQ(basFendo::RosterAnchor(2).y, 80);
-    EXPECT_EQ(basFendo::RosterAnchor(3).x, 256);
-    EXPECT_EQ(basFendo::RosterAnchor(5).x, 356);
-    EXPECT_EQ(basFendo::RosterAnchor(5).y, 130);
+    EXPECT_EQ(game::RosterAnchor(0).x, 216);
+    EXPECT_EQ(game::RosterAnchor(2).x, 316);
+    EXPECT_EQ(game::RosterAnchor(2).y, 80);
+    EXPECT_EQ(game::RosterAnchor(3).x, 256);
+    EXPECT_EQ(game::RosterAnchor(5).x, 356);
+    EXPECT_EQ(game::RosterAnchor(5).y, 130);
 }
 
 TEST_F(SelectionSceneTest, CalmFrame_DrawsEveryPartAtItsPlaceAndAlternatesFrames) {
     Game().Stress = 37;
     ASSERT_EQ(Game().AnimPhase, -1);
-    basFendo::DrawRoster();
+    game::DrawRoster();
     for (int slot = 0; slot < 6; ++slot) {
         for (int part = 0; part < 6; ++part) {
             // Phase -1: parts 4 and 5 show frame 1, the others frame 0.
@@ -51,7 +51,7 @@ TEST_F(SelectionSceneTest, CalmFrame_DrawsEveryPartAtItsPlaceAndAlternatesFrames
     EXPECT_EQ(Game().AnimPhase, 0);
     EXPECT_EQ(Game().Stress, 37);
 
-    basFendo::DrawRoster();
+    game::DrawRoster();
     for (int part = 0; part < 6; ++part) {
         EXPECT_EQ(PartPixel(4, part), PartColour(part, part >= 4 ? 0 : 1));
     }
@@ -60,7 +60,7 @@ TEST_F(SelectionSceneTest, CalmFrame_DrawsEveryPartAtItsPlaceAndAlternatesFrames
 
 TEST_F(SelectionSceneTest, Frame_RestoresTheBackgroundFirst) {
     picMain.Fill(0x00123456);
-    basFendo::DrawRoster();
+    game::DrawRoster();
     EXPECT_EQ(picMain.Pixel(0, 0), fakes::kFieldColour);
     EXPECT_EQ(picMain.Pixel(399, 199), fakes::kFieldColour);
     // Transparent parts of a cell leave the background alone.
@@ -71,7 +71,7 @@ TEST_F(SelectionSceneTest, Frame_DoesNothingDuringAPunishment) {
     Game().InPunishment = -1;
     picMain.Fill(0x00123456);
     const auto phase = Game().AnimPhase;
-    basFendo::DrawRoster();
+    game::DrawRoster();
     EXPECT_EQ(picMain.Pixel(0, 0), 0x00123456u);
     EXPECT_EQ(Game().AnimPhase, phase);
 }
@@ -80,11 +80,11 @@ TEST_F(SelectionSceneTest, Misdeeds_AddTheirSeverityToStressThenClamp) {
     MakeGuilty(1, 3);
     MakeGuilty(4, 2);
     Game().Stress = 10;
-    basFendo::DrawRoster();
+    game::DrawRoster();
     EXPECT_EQ(Game().Stress, 15);
     MakeGuilty(0, 4);
     Game().Stress = 198;
-    basFendo::DrawRoster();
+    game::DrawRoster();
     EXPECT_EQ(Game().Stress, 200);
 }
 
@@ -93,7 +93,7 @@ TEST_F(SelectionSceneTest, WorstMisdeed_JerksOnePartAndSwapsTheWalk) {
     random.Push(2, 5);  // twitch part 2
     random.Push(1, 1);  // keep the sign
     random.Push(0, 1);  // along x
-    basFendo::DrawRoster();
+    game::DrawRoster();
     // Phase was -1; amplitude 4 inverts every part's flag.
     EXPECT_EQ(PartPixel(0, 0), PartColour(0, 1));
     EXPECT_EQ(PartPixel(0, 4), PartColour(4, 0));
@@ -110,7 +110,7 @@ TEST_F(SelectionSceneTest, NegatedJerk_KeepsThatPartInStep) {
     random.Push(5, 5);  // twitch part 5
     random.Push(0, 1);  // negate: amplitude -4
     random.Push(1, 1);  // along y
-    basFendo::DrawRoster();
+    game::DrawRoster();
     EXPECT_EQ(PartPixel(3, 5, 0, -4), PartColour(5, 1));
     EXPECT_EQ(PartPixel(3, 4), PartColour(4, 0));
     EXPECT_EQ(PartPixel(3, 0), PartColour(0, 1));
@@ -122,7 +122,7 @@ TEST_F(SelectionSceneTest, MildMisdeed_KeepsTheWalkAndMovesByItsSeverity) {
     random.Push(1, 5);  // twitch part 1, the head
     random.Push(1, 1);
     random.Push(1, 1);  // along y, +2
-    basFendo::DrawRoster();
+    game::DrawRoster();
     EXPECT_EQ(PartPixel(2, 1, 0, 2), PartColour(1, 0));
     EXPECT_EQ(PartPixel(2, 4), PartColour(4, 1));
 }
@@ -137,12 +137,12 @@ TEST_F(SelectionSceneTest, SlotInfoAt_UsesInclusiveBandsAndTheUpperRowWinsAtTheS
                           {200, 130, -1}, {199, 100, -1}, {351, 100, -1}, {300, 179, -1},
                           {391, 150, -1}, {250, 79, -1}};
     for (const Case& c : cases) {
-        const std::string text = basFendo::SlotInfoAt(c.x, c.y);
+        const std::string text = game::SlotInfoAt(c.x, c.y);
         EXPECT_EQ(Game().SelectedSlot, c.slot) << c.x << "," << c.y;
         if (c.slot < 0) {
             EXPECT_EQ(text, "");
         } else {
-            EXPECT_EQ(text, Fendor(c.slot).GetFendorData());
+            EXPECT_EQ(text, FendorIn(c.slot).GetFendorData());
         }
     }
 }
@@ -150,26 +150,26 @@ TEST_F(SelectionSceneTest, SlotInfoAt_UsesInclusiveBandsAndTheUpperRowWinsAtTheS
 TEST_F(SelectionSceneTest, SlotInfoAt_KeyboardOnlyShowsNothingAndKeepsTheSlot) {
     Game().InputMode = 2;
     Game().SelectedSlot = 4;
-    EXPECT_EQ(basFendo::SlotInfoAt(220, 100), "");
+    EXPECT_EQ(game::SlotInfoAt(220, 100), "");
     EXPECT_EQ(Game().SelectedSlot, 4);
-    EXPECT_EQ(basFendo::SlotInfoAt(0, 0), "");
+    EXPECT_EQ(game::SlotInfoAt(0, 0), "");
     EXPECT_EQ(Game().SelectedSlot, 4);
 }
 
 TEST_F(SelectionSceneTest, SlotInfoAt_DuringAPunishmentShowsThePunishedFendor) {
-    Fendor(3).SetName("ポチ");
-    Fendor(3).SetLv(7);
+    FendorIn(3).SetName("ポチ");
+    FendorIn(3).SetLv(7);
     Game().SelectedSlot = 3;
     Game().InPunishment = -1;
-    EXPECT_EQ(basFendo::SlotInfoAt(0, 0), "ポチ; Lv7");
-    EXPECT_EQ(basFendo::SlotInfoAt(220, 100), "ポチ; Lv7");
+    EXPECT_EQ(game::SlotInfoAt(0, 0), "ポチ; Lv7");
+    EXPECT_EQ(game::SlotInfoAt(220, 100), "ポチ; Lv7");
     EXPECT_EQ(Game().SelectedSlot, 3);
 }
 
 TEST_F(SelectionSceneTest, RemovedBackground_KeepsTheOldPictureAndTheGameGoesOn) {
     std::filesystem::remove(appFolder / "fdata" / "default_m.bmp");
     picMain.Fill(0x00123456);
-    basFendo::DrawRoster();
+    game::DrawRoster();
     EXPECT_EQ(picMain.Pixel(0, 0), 0x00123456u);
     EXPECT_EQ(PartPixel(0, 1), PartColour(1, 0));
     EXPECT_EQ(Game().AnimPhase, 0);

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "graphics/basBitBlt.h"
-#include "graphics/basLoadPictureDIB.h"
+#include "graphics/MaskedBlit.h"
+#include "graphics/BitmapFile.h"
 
 namespace probe {
 namespace {
@@ -35,7 +35,7 @@ platform::Surface ComposePhase(const platform::Surface& background, platform::Su
         for (int32_t part = 0; part < 6; ++part) {
             const bool secondFrame = (part < 4) == lowerPartsOnSecondFrame;
             const Point at{anchor.x + kPartOffsets[part].x, anchor.y + kPartOffsets[part].y};
-            basBitBlt::BlitTransparent(field.hDC(), at.x, at.y, kCell, kCell, sheet.hDC(),
+            MaskedBlit::BlitTransparent(field.hDC(), at.x, at.y, kCell, kCell, sheet.hDC(),
                                        part * 2 * kCell + (secondFrame ? kCell : 0), 0, kWhite);
         }
     }
@@ -44,7 +44,7 @@ platform::Surface ComposePhase(const platform::Surface& background, platform::Su
 
 platform::Surface LoadSheet(const std::string& path, int32_t width, int32_t height) {
     platform::Surface sheet(width, height);
-    basLoadPictureDIB::LoadBitmapFile(path, &sheet);
+    BitmapFile::LoadBitmapFile(path, &sheet);
     return sheet;
 }
 

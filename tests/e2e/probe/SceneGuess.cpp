@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "graphics/basLoadPictureDIB.h"
+#include "graphics/BitmapFile.h"
 #include "platform/Surface.h"
 
 namespace probe {
@@ -13,7 +13,7 @@ char GuessScene(const FieldPixels& field, const std::string& dataFolder) {
                                                  platform::Surface(kFieldWidth, kFieldHeight),
                                                  platform::Surface(kFieldWidth, kFieldHeight)};
     for (size_t i = 0; i < kLetters.size(); ++i) {
-        basLoadPictureDIB::LoadBitmapFile(dataFolder + "/default_" + kLetters[i] + ".bmp",
+        BitmapFile::LoadBitmapFile(dataFolder + "/default_" + kLetters[i] + ".bmp",
                                           &backgrounds[i]);
     }
     // Only pixels where the three pictures all differ tell them apart. Figures

@@ -1,4 +1,4 @@
-#include "characters/clsFendor.h"
+#include "characters/Fendor.h"
 
 #include "characters/FendorNames.h"
 #include "characters/FendorTexts.h"
@@ -11,19 +11,19 @@ using platform::CheckedMul;
 using platform::CheckedSub;
 using platform::RandomUpTo;
 
-clsFendor::clsFendor(platform::Random& random, platform::MessageBox& messages)
+Fendor::Fendor(platform::Random& random, platform::MessageBox& messages)
     : random_(random), messages_(messages) {}
 
-void clsFendor::Create() {
+void Fendor::Create() {
     const int32_t index = RandomUpTo(random_, 32.0);
-    name_ = std::string(clsFendorTables::FendorNames.at(static_cast<size_t>(index)));
+    name_ = std::string(FendorTables::FendorNames.at(static_cast<size_t>(index)));
     lv_ = 1;
     sense_ = RandomUpTo(random_, 9.0) + 1;
     miss_ = 0;
     missTime_ = 0;
 }
 
-void clsFendor::DoFendo() {
+void Fendor::DoFendo() {
     if (missTime_ > 0) {
         missTime_ = CheckedSub(missTime_, 1);
     }
@@ -45,7 +45,7 @@ void clsFendor::DoFendo() {
     StartMisdeed();
 }
 
-void clsFendor::StartMisdeed() {
+void Fendor::StartMisdeed() {
     const int32_t severityDraw = RandomUpTo(random_, 50.0);
     miss_ = CheckedAdd(CheckedDiv(severityDraw, lv_), 1);
     if (miss_ >= 10) {
@@ -60,18 +60,18 @@ void clsFendor::StartMisdeed() {
     missTime_ = kMisdeedFrames;
 }
 
-platform::Boolean clsFendor::Attack() const {
+platform::Boolean Fendor::Attack() const {
     return platform::ToBoolean(missTime_ >= 1 && miss_ >= 1);
 }
 
-std::string clsFendor::GetFendorData() const {
+std::string Fendor::GetFendorData() const {
     std::string text = name_;
     text += FendorTexts::kLevelTag;
     text += std::to_string(lv_);
     return text;
 }
 
-void clsFendor::LvUp(bool GraduationNotice, int32_t Increase) {
+void Fendor::LvUp(bool GraduationNotice, int32_t Increase) {
     if (Increase > 0) {
         lv_ = CheckedAdd(lv_, Increase);
     } else {
@@ -84,13 +84,13 @@ void clsFendor::LvUp(bool GraduationNotice, int32_t Increase) {
     missTime_ = 0;
 }
 
-void clsFendor::Graduate() {
+void Fendor::Graduate() {
     messages_.Show(name_ + std::string(FendorTexts::kGraduated));
     Create();
     messages_.Show(name_ + std::string(FendorTexts::kEnrolled));
 }
 
-int32_t clsFendor::PointsCalc(int32_t Hits) const {
+int32_t Fendor::PointsCalc(int32_t Hits) const {
     const int32_t perHit = CheckedMul(CheckedMul(lv_, 2), missTime_);
     return CheckedDiv(CheckedMul(perHit, CheckedMul(Hits, 6)), miss_);
 }

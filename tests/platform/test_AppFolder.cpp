@@ -6,32 +6,32 @@
 #include <string>
 
 #include "platform/TrailingSeparator.h"
-#include "platform/mApp_Path.h"
+#include "platform/AppFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 TEST(WithTrailingSeparator, RootFolderKeepsItsOnlySeparator) {
-    EXPECT_EQ(mApp_Path::WithTrailingSeparator("/"), "/");
+    EXPECT_EQ(platform::WithTrailingSeparator("/"), "/");
 }
 
 TEST(WithTrailingSeparator, AppendsOneSeparatorToAFolderWithoutOne) {
-    EXPECT_EQ(mApp_Path::WithTrailingSeparator("/opt/fendo"), "/opt/fendo/");
-    EXPECT_EQ(mApp_Path::WithTrailingSeparator("/opt/fendo/fdata"), "/opt/fendo/fdata/");
+    EXPECT_EQ(platform::WithTrailingSeparator("/opt/fendo"), "/opt/fendo/");
+    EXPECT_EQ(platform::WithTrailingSeparator("/opt/fendo/fdata"), "/opt/fendo/fdata/");
 }
 
 TEST(WithTrailingSeparator, LeavesAFolderThatAlreadyEndsInOne) {
-    EXPECT_EQ(mApp_Path::WithTrailingSeparator("/opt/fendo/"), "/opt/fendo/");
+    EXPECT_EQ(platform::WithTrailingSeparator("/opt/fendo/"), "/opt/fendo/");
 }
 
 TEST(WithTrailingSeparator, LooksOnlyAtTheLastCharacter) {
-    EXPECT_EQ(mApp_Path::WithTrailingSeparator("/opt//fendo"), "/opt//fendo/");
-    EXPECT_EQ(mApp_Path::WithTrailingSeparator("/opt/fendo//"), "/opt/fendo//");
+    EXPECT_EQ(platform::WithTrailingSeparator("/opt//fendo"), "/opt//fendo/");
+    EXPECT_EQ(platform::WithTrailingSeparator("/opt/fendo//"), "/opt/fendo//");
 }
 
 TEST(AppFolder, EndsInExactlyOneSeparator) {
-    const std::string folder = mApp_Path::AppFolder();
+    const std::string folder = platform::AppFolder();
     ASSERT_GE(folder.size(), 1u);
     EXPECT_EQ(folder.back(), platform::kPathSeparator);
     if (folder.size() > 1) {
@@ -40,7 +40,7 @@ TEST(AppFolder, EndsInExactlyOneSeparator) {
 }
 
 TEST(AppFolder, IsTheAbsoluteFolderHoldingThisTestProgram) {
-    const std::string folder = mApp_Path::AppFolder();
+    const std::string folder = platform::AppFolder();
     ASSERT_TRUE(fs::path(folder).is_absolute()) << folder;
     const fs::path program = fs::path(folder) / program_invocation_short_name;
     ASSERT_TRUE(fs::exists(program)) << program;
@@ -48,13 +48,13 @@ TEST(AppFolder, IsTheAbsoluteFolderHoldingThisTestProgram) {
 }
 
 TEST(AppFolder, DoesNotFollowTheWorkingFolder) {
-    const std::string before = mApp_Path::AppFolder();
+    const std::string before = platform::AppFolder();
     const fs::path home = fs::current_path();
     const fs::path elsewhere =
         fs::path(testing::TempDir()) / ("appfolder_" + std::to_string(getpid()));
     fs::create_directories(elsewhere);
     fs::current_path(elsewhere);
-    const std::string after = mApp_Path::AppFolder();
+    const std::string after = platform::AppFolder();
     fs::current_path(home);
     fs::remove_all(elsewhere);
     EXPECT_EQ(after, before);

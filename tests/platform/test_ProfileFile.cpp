@@ -1,4 +1,4 @@
-#include "platform/mPPS.h"
+#include "platform/ProfileFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -20,7 +20,7 @@ class IniFileTest : public testing::Test {
 protected:
     void SetUp() override {
         const testing::TestInfo* const info = testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::path(testing::TempDir()) / ("mPPS_" + std::to_string(getpid()) + "_" +
+        folder_ = fs::path(testing::TempDir()) / ("ProfileFile_" + std::to_string(getpid()) + "_" +
                                                   info->test_suite_name() + "_" + info->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
@@ -43,11 +43,11 @@ protected:
 
     std::string Read(std::string_view section, std::string_view entry,
                      std::string_view fallback = "<default>") const {
-        return mPPS::ReadProfileString(section, entry, fallback, path_);
+        return ProfileFile::ReadProfileString(section, entry, fallback, path_);
     }
 
     bool Write(std::string_view section, std::string_view entry, std::string_view value) const {
-        return mPPS::WriteProfileString(section, entry, value, path_);
+        return ProfileFile::WriteProfileString(section, entry, value, path_);
     }
 
     std::vector<std::string> FolderEntries() const {
@@ -386,14 +386,14 @@ TEST_F(AtomicWrite, FailsWhenThePathIsAFolderAndLeavesItAlone) {
 
 TEST_F(AtomicWrite, FailsWhenTheFolderIsMissingAndCreatesNothing) {
     const std::string nowhere = (folder_ / "missing" / "fendo.ini").string();
-    EXPECT_FALSE(mPPS::WriteProfileString("Scores", "HiScore", "1", nowhere));
+    EXPECT_FALSE(ProfileFile::WriteProfileString("Scores", "HiScore", "1", nowhere));
     EXPECT_TRUE(FolderEntries().empty());
 }
 
 TEST_F(AtomicWrite, FailsWhenAFolderOnThePathIsARegularFile) {
     WriteRaw("[S]\nA=1\n");
     const std::string underFile = path_ + "/fendo.ini";
-    EXPECT_FALSE(mPPS::WriteProfileString("S", "A", "2", underFile));
+    EXPECT_FALSE(ProfileFile::WriteProfileString("S", "A", "2", underFile));
     EXPECT_EQ(ReadRaw(), "[S]\nA=1\n");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
 }

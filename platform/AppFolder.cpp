@@ -1,11 +1,11 @@
-#include "platform/mApp_Path.h"
+#include "platform/AppFolder.h"
 
 #include <filesystem>
 #include <system_error>
 
 #include "platform/TrailingSeparator.h"
 
-namespace mApp_Path {
+namespace platform {
 
 std::string AppFolder() {
     std::error_code error;
@@ -19,4 +19,4 @@ std::string AppFolder() {
     return WithTrailingSeparator(error ? std::string{"."} : current.string());
 }
 
-}  // namespace mApp_Path
+}  // namespace platform

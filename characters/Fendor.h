@@ -10,12 +10,12 @@
 // One pupil of the school: a name, a level, a trait, and from time to time a
 // misdeed that lasts six roster frames. Graduation past level 100 turns the
 // object into a newly enrolled Fendor in place.
-class clsFendor {
+class Fendor {
 public:
     static constexpr int32_t kMisdeedFrames = 6;
     static constexpr int32_t kGraduationLevel = 100;
 
-    clsFendor(platform::Random& random, platform::MessageBox& messages);
+    Fendor(platform::Random& random, platform::MessageBox& messages);
 
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }

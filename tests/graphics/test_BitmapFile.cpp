@@ -1,4 +1,4 @@
-#include "graphics/basLoadPictureDIB.h"
+#include "graphics/BitmapFile.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-using basLoadPictureDIB::LoadBitmapFile;
+using BitmapFile::LoadBitmapFile;
 using bmptest::BuildFile;
 using bmptest::Header;
 namespace fs = std::filesystem;

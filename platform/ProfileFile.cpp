@@ -1,4 +1,4 @@
-#include "platform/mPPS.h"
+#include "platform/ProfileFile.h"
 
 #include <cstddef>
 #include <optional>
@@ -6,7 +6,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/IniText.h"
 
-namespace mPPS {
+namespace ProfileFile {
 namespace {
 
 // The Windows call copies into a buffer of this many characters, NUL
@@ -44,4 +44,4 @@ bool WriteProfileString(std::string_view Section, std::string_view Entry, std::s
     return updated && platform::ReplaceFileAtomically(IniPath, *updated);
 }
 
-}  // namespace mPPS
+}  // namespace ProfileFile

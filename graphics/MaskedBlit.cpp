@@ -1,4 +1,4 @@
-#include "graphics/basBitBlt.h"
+#include "graphics/MaskedBlit.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -7,7 +7,7 @@
 #include "graphics/VectorClones.h"
 #include "platform/CheckedMath.h"
 
-namespace basBitBlt {
+namespace MaskedBlit {
 namespace {
 
 using Words8 = uint32_t __attribute__((vector_size(32)));
@@ -116,4 +116,4 @@ void BlitTransparent(platform::DeviceContext hDestDC, int32_t X, int32_t Y, int3
     }
 }
 
-}  // namespace basBitBlt
+}  // namespace MaskedBlit

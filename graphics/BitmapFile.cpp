@@ -1,4 +1,4 @@
-#include "graphics/basLoadPictureDIB.h"
+#include "graphics/BitmapFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@
 #include "graphics/DibRle.h"
 #include "graphics/DibRows.h"
 
-namespace basLoadPictureDIB {
+namespace BitmapFile {
 namespace {
 
 class FileDescriptor {
@@ -108,4 +108,4 @@ bool DrawBitmapBytes(std::span<const uint8_t> file, platform::Surface& target) {
     return true;
 }
 
-}  // namespace basLoadPictureDIB
+}  // namespace BitmapFile

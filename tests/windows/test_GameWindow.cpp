@@ -6,22 +6,22 @@
 #include <QMouseEvent>
 
 #include "core/GameState.h"
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "fakes/GameFixture.h"
-#include "platform/mPPS.h"
-#include "windows/frmMain.h"
+#include "platform/ProfileFile.h"
+#include "windows/GameWindow.h"
 
 namespace {
 
-using basFendo::Game;
+using game::Game;
 
 class GameWindowTest : public fakes::GameFixture {
 protected:
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<GameWindow> window;
 
     void SetUp() override {
         GameFixture::SetUp();
-        window = std::make_unique<frmMain>(pump, appFolder.string() + "/");
+        window = std::make_unique<GameWindow>(pump, appFolder.string() + "/");
     }
     void TearDown() override {
         window.reset();
@@ -30,11 +30,11 @@ protected:
 
     QString Text(const char* label) { return window->Label(label)->text(); }
     std::string Ini(const char* section, const char* key) {
-        return mPPS::ReadProfileString(section, key, "(none)", (appFolder / "fendo.ini").string());
+        return ProfileFile::ReadProfileString(section, key, "(none)", (appFolder / "fendo.ini").string());
     }
     // Starts the game the way Main does, without entering its loop.
     void StartInWindow() {
-        basFendo::InitGame(window->PlayFieldSurface(), picFendor, picPunch, picMirror);
+        game::InitGame(window->PlayFieldSurface(), picFendor, picPunch, picMirror);
         messages.shown.clear();
     }
     QWidget* PlayField() { return window->findChild<QWidget*>("picMain"); }
@@ -132,7 +132,7 @@ TEST_F(GameWindowTest, StressOfTwoHundred_EndsTheGameAndSavesTheRecords) {
 
 TEST_F(GameWindowTest, MouseMove_ShowsTheFendorUnderThePointer) {
     StartInWindow();
-    Fendor(4).SetName("ネイ");
+    FendorIn(4).SetName("ネイ");
     window->picMain_MouseMove(0, 0, 300.6f, 140.0f);
     EXPECT_EQ(Text("lblFendorData"), QStringLiteral("ネイ; Lv1"));
     EXPECT_EQ(Game().SelectedSlot, 4);
@@ -210,7 +210,7 @@ TEST_F(GameWindowTest, Events_DoubleClicksCountAsPressesAndKeysBecomeKeyCodes) {
     Click(Qt::LeftButton, QEvent::MouseButtonDblClick);
     Click(Qt::RightButton, QEvent::MouseButtonDblClick);
     EXPECT_EQ(Game().HitCount, 3);
-    basFendo::EndPunishment();
+    game::EndPunishment();
 
     Game().InputMode = 2;
     MakeGuilty(4);

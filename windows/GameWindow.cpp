@@ -1,10 +1,10 @@
-#include "windows/frmMain.h"
+#include "windows/GameWindow.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 
-#include "core/basFendo.h"
+#include "core/Game.h"
 #include "platform/Rounding.h"
 #include "windows/WindowFonts.h"
 #include "windows/PictureBox.h"
@@ -32,7 +32,7 @@ QString Text(const std::string& utf8) {
 
 }  // namespace
 
-frmMain::frmMain(platform::EventPump& pump, std::string appFolder)
+GameWindow::GameWindow(platform::EventPump& pump, std::string appFolder)
     : pump_(pump), appFolder_(std::move(appFolder)) {
     setWindowTitle(QStringLiteral("フェンド -Biography of Fendors-"));
     setFont(WindowFonts::Make(QStringLiteral("MS UI Gothic"), 9));
@@ -40,7 +40,7 @@ frmMain::frmMain(platform::EventPump& pump, std::string appFolder)
     BuildLayout();
 }
 
-void frmMain::BuildLayout() {
+void GameWindow::BuildLayout() {
     const QFont small = WindowFonts::Make(QStringLiteral("Arial"), 8.25);
     lblHiScore_ = MakeLabel(this, "lblHiScore", {17, 0, 173, 17}, QStringLiteral("HiSc:"), small,
                             Qt::AlignLeft);
@@ -87,59 +87,59 @@ void frmMain::BuildLayout() {
     picMain_->setFocus();
 }
 
-void frmMain::Main() {
+void GameWindow::Main() {
     // The window is reused from game to game; each game closes it once.
     unloading_ = false;
     show();
     activateWindow();
     picMain_->setFocus();
-    basFendo::InitGame(picMainSurface_, picFendor_, picPunch_, picMirror_);
+    game::InitGame(picMainSurface_, picFendor_, picPunch_, picMirror_);
     ShowScores();
-    while (basFendo::IsGameOver() != platform::kTrue) {
+    while (game::IsGameOver() != platform::kTrue) {
         pump_.ProcessEvents();
-        basFendo::GameTick();
-        if (basFendo::IsTargetGuilty() != 0) {
+        game::GameTick();
+        if (game::IsTargetGuilty() != 0) {
             // Only hits refresh the display during a beating; meanwhile sleep.
-            basFendo::IdleDuringBeating();
+            game::IdleDuringBeating();
             continue;
         }
-        ShowStress(basFendo::ClampedStress());
+        ShowStress(game::ClampedStress());
         ShowScores();
     }
 }
 
-void frmMain::HandleInput(int16_t Code) {
-    const platform::Boolean wasGuilty = basFendo::IsTargetGuilty();
-    const platform::Boolean accepted = basFendo::DecideInput(Code);
+void GameWindow::HandleInput(int16_t Code) {
+    const platform::Boolean wasGuilty = game::IsTargetGuilty();
+    const platform::Boolean accepted = game::DecideInput(Code);
     if ((wasGuilty & accepted) != 0) {
         ShowScores();
-        ShowStress(basFendo::ClampedStress());
-        basFendo::GameTick();
-        basFendo::PlayPunch("b", 6000);
+        ShowStress(game::ClampedStress());
+        game::GameTick();
+        game::PlayPunch("b", 6000);
     }
 }
 
-void frmMain::picMain_KeyDown(int16_t Keycode, int16_t) {
+void GameWindow::picMain_KeyDown(int16_t Keycode, int16_t) {
     HandleInput(Keycode);
 }
 
-void frmMain::picMain_MouseDown(int16_t Button, int16_t, float, float) {
+void GameWindow::picMain_MouseDown(int16_t Button, int16_t, float, float) {
     HandleInput(Button);
 }
 
-void frmMain::picMain_MouseMove(int16_t, int16_t, float X, float Y) {
+void GameWindow::picMain_MouseMove(int16_t, int16_t, float X, float Y) {
     const int32_t x = platform::RoundHalfEven(X);
     const int32_t y = platform::RoundHalfEven(Y);
-    lblFendorData_->setText(Text(basFendo::SlotInfoAt(x, y)));
+    lblFendorData_->setText(Text(game::SlotInfoAt(x, y)));
 }
 
-void frmMain::ShowScores() {
-    if (basFendo::IsGameOver() != 0) {
+void GameWindow::ShowScores() {
+    if (game::IsGameOver() != 0) {
         return;
     }
     const StatusTexts::Scores scores = StatusTexts::ForScores(
-        basFendo::GetPoints(), basFendo::GetHiScore(), basFendo::GetMaxKnockOutScore(),
-        basFendo::GetMaxHits(), basFendo::GetHitCount());
+        game::GetPoints(), game::GetHiScore(), game::GetMaxKnockOutScore(),
+        game::GetMaxHits(), game::GetHitCount());
     lblPoints_->setText(Text(scores.points));
     lblHiScore_->setText(Text(scores.hiScore));
     lblMaxKOScore_->setText(Text(scores.maxKnockOut));
@@ -148,8 +148,8 @@ void frmMain::ShowScores() {
     lblHPS_->setText(Text(scores.hitsPerSecond));
 }
 
-void frmMain::ShowStress(int32_t Stress) {
-    if (basFendo::IsGameOver() != 0) {
+void GameWindow::ShowStress(int32_t Stress) {
+    if (game::IsGameOver() != 0) {
         return;
     }
     const int width = StatusTexts::StressBarWidth(imgMaxStress_->width(), Stress);
@@ -161,7 +161,7 @@ void frmMain::ShowStress(int32_t Stress) {
     }
 }
 
-void frmMain::closeEvent(QCloseEvent* event) {
+void GameWindow::closeEvent(QCloseEvent* event) {
     if (!unloading_) {
         unloading_ = true;
         Form_QueryUnload();
@@ -169,18 +169,18 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmMain::Form_QueryUnload() {
-    basFendo::SaveSettings(appFolder_ + "fendo.ini");
-    basFendo::ShowGameOver();
+void GameWindow::Form_QueryUnload() {
+    game::SaveSettings(appFolder_ + "fendo.ini");
+    game::ShowGameOver();
     if (onGameEnded) {
         onGameEnded();
     }
 }
 
-QLabel* frmMain::Label(const char* name) const {
+QLabel* GameWindow::Label(const char* name) const {
     return findChild<QLabel*>(QString::fromLatin1(name));
 }
 
-int frmMain::StressBarWidth() const {
+int GameWindow::StressBarWidth() const {
     return shpStress_->isHidden() ? 0 : shpStress_->width();
 }

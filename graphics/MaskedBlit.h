@@ -4,7 +4,7 @@
 
 #include "platform/Surface.h"
 
-namespace basBitBlt {
+namespace MaskedBlit {
 
 // Copies a Width x Height rectangle from the source at (SrcX, SrcY) to the
 // destination at (X, Y), leaving the destination untouched wherever the source
@@ -14,4 +14,4 @@ void BlitTransparent(platform::DeviceContext hDestDC, int32_t X, int32_t Y, int3
                      int32_t Height, platform::DeviceContext hSrcDC, int32_t SrcX, int32_t SrcY,
                      uint32_t TransColor);
 
-}  // namespace basBitBlt
+}  // namespace MaskedBlit

@@ -5,7 +5,7 @@
 
 // Private-profile (INI) files: sections in [brackets], key=value lines,
 // ';' comments. Names are matched without regard to case.
-namespace mPPS {
+namespace ProfileFile {
 
 // The value of Entry in Section, or DefaultText when the file, the section or
 // the key is missing. A key present with an empty value gives "".
@@ -18,4 +18,4 @@ std::string ReadProfileString(std::string_view Section, std::string_view Entry,
 bool WriteProfileString(std::string_view Section, std::string_view Entry, std::string_view Value,
                         const std::string& IniPath);
 
-}  // namespace mPPS
+}  // namespace ProfileFile

@@ -14,11 +14,11 @@ class PictureBox;
 
 // The game window: the play field, the status labels and the stress bar.
 // It holds no game state; everything goes through the game's operations.
-class frmMain final : public QWidget {
+class GameWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    frmMain(platform::EventPump& pump, std::string appFolder);
+    GameWindow(platform::EventPump& pump, std::string appFolder);
 
     // Shows the window and runs one game until it is over.
     void Main();

@@ -6,7 +6,7 @@
 
 #include "platform/Surface.h"
 
-namespace basLoadPictureDIB {
+namespace BitmapFile {
 
 // Draws a Windows bitmap file at (0, 0) of Target at the image's own size,
 // clipped to the target. A file that cannot be read or decoded leaves the
@@ -16,4 +16,4 @@ void LoadBitmapFile(const std::string& FileName, platform::Surface* Target);
 // The same for a file already in memory. Returns whether anything was drawn.
 bool DrawBitmapBytes(std::span<const uint8_t> file, platform::Surface& target);
 
-}  // namespace basLoadPictureDIB
+}  // namespace BitmapFile

@@ -1,4 +1,4 @@
-#include "graphics/basBitBlt.h"
+#include "graphics/MaskedBlit.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 namespace {
 
-using basBitBlt::BlitTransparent;
+using MaskedBlit::BlitTransparent;
 using platform::Surface;
 
 constexpr uint32_t kWhite = 0xFFFFFF;

@@ -11,7 +11,7 @@
 // The game: its state, the main cycle, the two scenes, the input rules, the
 // outcome of a punishment and the settings file. The windows reach the game
 // only through these operations and accessors.
-namespace basFendo {
+namespace game {
 
 void Bind(Services services);
 
@@ -56,4 +56,4 @@ void SetPunishKey(int32_t Index, int32_t KeyCode);
 int32_t GetPunishKeyL();
 int32_t GetPunishKeyR();
 
-}  // namespace basFendo
+}  // namespace game

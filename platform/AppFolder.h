@@ -3,13 +3,11 @@
 #include <string>
 
 namespace platform {
-inline constexpr char kPathSeparator = '/';
-}
 
-namespace mApp_Path {
+inline constexpr char kPathSeparator = '/';
 
 // The folder holding the running executable, with exactly one trailing
 // separator, so callers can append a file name directly.
 std::string AppFolder();
 
-}  // namespace mApp_Path
+}  // namespace platform
