@@ -28,10 +28,10 @@ int main(int argc, char* argv[]) {
     platform::QtSound sound;
     const std::string appFolder = platform::AppFolder();
 
-    game::Bind({clock, random, pump, messages, sound, appFolder});
-    game::LoadSettings(appFolder + "fendo.ini");
+    game::Game game({clock, random, pump, messages, sound, appFolder});
+    game.LoadSettings(game.SettingsPath());
 
-    GameWindow game(pump, appFolder);
-    game.Main();
+    GameWindow window(game, pump);
+    window.Main();
     return 0;
 }

@@ -38,10 +38,10 @@ void RosterFrame(benchmark::State& state) {
     NoPump pump;
     NoBoxes boxes;
     NoSound sound;
-    game::Bind({clock, random, pump, boxes, sound, platform::AppFolder()});
+    game::Game game({clock, random, pump, boxes, sound, platform::AppFolder()});
 
     platform::Surface picMain(400, 200), picFendor(285, 69), picPunch(290, 58), picMirror(400, 200);
-    game::InitGame(picMain, picFendor, picPunch, picMirror);
+    game.InitGame(picMain, picFendor, picPunch, picMirror);
 
     constexpr size_t kFrameBytes = 400 * 200 * 4 + 36 * 16 * 16 * 4;
     std::vector<uint8_t> from(kFrameBytes, 0x5A), to(kFrameBytes);
@@ -52,7 +52,7 @@ void RosterFrame(benchmark::State& state) {
     for (auto _ : state) {
         auto start = Clock::now();
         for (int i = 0; i < kBatch; ++i) {
-            game::DrawRoster();
+            game.DrawRoster();
         }
         const double mine = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
         start = Clock::now();

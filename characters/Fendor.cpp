@@ -60,8 +60,8 @@ void Fendor::StartMisdeed() {
     missTime_ = kMisdeedFrames;
 }
 
-platform::Boolean Fendor::Attack() const {
-    return platform::ToBoolean(missTime_ >= 1 && miss_ >= 1);
+bool Fendor::Attack() const {
+    return missTime_ >= 1 && miss_ >= 1;
 }
 
 std::string Fendor::GetFendorData() const {
@@ -71,13 +71,13 @@ std::string Fendor::GetFendorData() const {
     return text;
 }
 
-void Fendor::LvUp(bool GraduationNotice, int32_t Increase) {
-    if (Increase > 0) {
-        lv_ = CheckedAdd(lv_, Increase);
+void Fendor::LvUp(bool graduationNotice, int32_t increase) {
+    if (increase > 0) {
+        lv_ = CheckedAdd(lv_, increase);
     } else {
         lv_ = CheckedAdd(lv_, RandomUpTo(random_, static_cast<double>(sense_)));
     }
-    if (lv_ > kGraduationLevel && GraduationNotice) {
+    if (lv_ > kGraduationLevel && graduationNotice) {
         Graduate();
     }
     miss_ = 0;
@@ -90,7 +90,7 @@ void Fendor::Graduate() {
     messages_.Show(name_ + std::string(FendorTexts::kEnrolled));
 }
 
-int32_t Fendor::PointsCalc(int32_t Hits) const {
+int32_t Fendor::PointsCalc(int32_t hits) const {
     const int32_t perHit = CheckedMul(CheckedMul(lv_, 2), missTime_);
-    return CheckedDiv(CheckedMul(perHit, CheckedMul(Hits, 6)), miss_);
+    return CheckedDiv(CheckedMul(perHit, CheckedMul(hits, 6)), miss_);
 }

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Boolean.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 
@@ -32,15 +31,15 @@ public:
     void Create();
     // The Fendor's own behaviour for one roster frame.
     void DoFendo();
-    // True (-1) while a misdeed runs: picking this Fendor now is just.
-    platform::Boolean Attack() const;
+    // True while a misdeed runs: picking this Fendor now is just.
+    bool Attack() const;
     // "<name>; Lv<level>"
     std::string GetFendorData() const;
-    // Gains Increase levels, or a random 0..Sense when Increase is not
+    // Gains `increase` levels, or a random 0..Sense when `increase` is not
     // positive; any misdeed ends.
-    void LvUp(bool GraduationNotice, int32_t Increase);
-    // Points for Hits hits on this misdeed; needs Miss >= 1.
-    int32_t PointsCalc(int32_t Hits) const;
+    void LvUp(bool graduationNotice, int32_t increase);
+    // Points for `hits` hits on this misdeed; needs Miss >= 1.
+    int32_t PointsCalc(int32_t hits) const;
 
 private:
     void StartMisdeed();

@@ -4,56 +4,88 @@
 #include <string>
 #include <string_view>
 
+#include "characters/Fendor.h"
+#include "core/GameState.h"
 #include "core/Services.h"
-#include "platform/Boolean.h"
 #include "platform/Surface.h"
 
-// The game: its state, the main cycle, the two scenes, the input rules, the
-// outcome of a punishment and the settings file. The windows reach the game
-// only through these operations and accessors.
 namespace game {
 
-void Bind(Services services);
+// The running game: its state, the main cycle, the two scenes, the input
+// rules, the outcome of a punishment and the settings file. `main` owns one
+// and hands it to the windows, which reach the game only through these
+// operations and accessors.
+//
+// Operations pump events while they wait, so input handlers re-enter the
+// game from inside them; every operation is written to be re-entered.
+class Game {
+public:
+    explicit Game(Services services);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
-// Main cycle
-void InitGame(platform::Surface& picMain, platform::Surface& picFendor,
-              platform::Surface& picPunch, platform::Surface& picMirror);
-void GameTick();
-void AdjustFrameDelay(int32_t Delta);
-int32_t ClampedStress();
-void ShowGameOver();
-// Sleeps until input arrives or the beating's time is up, instead of spinning.
-void IdleDuringBeating();
+    // Main cycle
+    void InitGame(platform::Surface& picMain, platform::Surface& picFendor,
+                  platform::Surface& picPunch, platform::Surface& picMirror);
+    void GameTick();
+    void AdjustFrameDelay(int32_t delta);
+    int32_t ClampedStress();
+    void ShowGameOver();
+    // Sleeps until input arrives or the beating's time is up, instead of spinning.
+    void IdleDuringBeating();
 
-// Selection scene
-void DrawRoster();
-void DrawFendorPart(platform::Surface& Dest, platform::Surface& Source, int32_t Part,
-                    int32_t TwitchPart, int32_t Amplitude, int32_t AnchorX, int32_t AnchorY);
-std::string SlotInfoAt(int32_t X, int32_t Y);
+    // Selection scene
+    void DrawRoster();
+    void DrawFendorPart(platform::Surface& dest, platform::Surface& source, int32_t part,
+                        int32_t twitchPart, int32_t amplitude, int32_t anchorX, int32_t anchorY);
+    std::string SlotInfoAt(int32_t x, int32_t y);
 
-// Punishment scene, input and outcome
-void PlayPunch(std::string_view SceneLetter, int32_t DurationMs);
-platform::Boolean DecideInput(int16_t Code);
-void EndPunishment();
+    // Punishment scene, input and outcome
+    void PlayPunch(std::string_view sceneLetter, int32_t durationMs);
+    bool DecideInput(int16_t code);
+    void EndPunishment();
 
-// Sheets and settings
-void LoadSheet(platform::Surface* Target, std::string_view SheetName);
-void LoadSettings(const std::string& IniPath);
-void SaveSettings(const std::string& IniPath);
+    // Sheets and settings
+    void LoadSheet(platform::Surface* target, std::string_view sheetName);
+    void LoadSettings(const std::string& iniPath);
+    void SaveSettings(const std::string& iniPath);
 
-// Accessors
-int32_t GetHitCount();
-int32_t GetMaxHits();
-int32_t GetHiScore();
-int32_t GetPoints();
-int32_t GetMaxKnockOutScore();
-platform::Boolean IsGameOver();
-platform::Boolean IsTargetGuilty();
-int32_t GetInputMode();
-void SetInputMode(int32_t Mode);
-int32_t GetPunishKey(int32_t Index);
-void SetPunishKey(int32_t Index, int32_t KeyCode);
-int32_t GetPunishKeyL();
-int32_t GetPunishKeyR();
+    // Accessors
+    int32_t GetHitCount() const { return state_.HitCount; }
+    int32_t GetMaxHits() const { return state_.MaxHits; }
+    int32_t GetHiScore() const { return state_.HiScore; }
+    int32_t GetPoints() const { return state_.Points; }
+    int32_t GetMaxKnockOutScore() const { return state_.MaxKnockOutScore; }
+    bool IsGameOver() const { return state_.GameOver; }
+    bool IsTargetGuilty() const { return state_.TargetGuilty; }
+    int32_t GetInputMode() const { return state_.InputMode; }
+    void SetInputMode(int32_t mode) { state_.InputMode = mode; }
+    int32_t GetPunishKey(int32_t index) const;
+    void SetPunishKey(int32_t index, int32_t keyCode);
+    int32_t GetPunishKeyL() const { return state_.PunishKeyL; }
+    int32_t GetPunishKeyR() const { return state_.PunishKeyR; }
+    const std::string& AppFolder() const { return world_.appFolder; }
+    const std::string& SettingsPath() const { return world_.settingsPath; }
+
+    // The whole record, for tests and tools that set up a position directly.
+    GameState& State() { return state_; }
+    const GameState& State() const { return state_; }
+    Fendor& FendorAt(int32_t slot);
+
+private:
+    int32_t Now() const;
+    int32_t MsSincePhaseStart() const;
+    int32_t RandomUpTo(double n);
+    void WaitOutRosterFrame();
+    void RaiseStressUnderJudge();
+    bool StartPunishment(int16_t code);
+    bool IsAcceptedHit(int16_t code) const;
+    bool CountHit(int16_t code);
+    void SettleBeating();
+    void SettleJudgement();
+
+    Services world_;
+    GameState state_;
+};
 
 }  // namespace game

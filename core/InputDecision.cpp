@@ -1,12 +1,9 @@
-#include "core/GameState.h"
 #include "core/Game.h"
 #include "platform/CheckedMath.h"
 
 using platform::CheckedAdd;
 using platform::CheckedDiv;
 using platform::CheckedSub;
-using platform::kFalse;
-using platform::kTrue;
 
 namespace game {
 namespace {
@@ -40,77 +37,77 @@ int32_t SlotForKey(int16_t code) {
     }
 }
 
-platform::Boolean StartPunishment(int16_t Code) {
-    GameState& g = Game();
+}  // namespace
+
+bool Game::StartPunishment(int16_t code) {
+    GameState& g = state_;
     if (g.InputMode == kKeyboardOnly) {
-        const int32_t slot = SlotForKey(Code);
+        const int32_t slot = SlotForKey(code);
         if (slot < 0) {
-            return kFalse;
+            return false;
         }
         g.SelectedSlot = slot;
-    } else if (!IsMouseButton(Code)) {
-        return kFalse;
+    } else if (!IsMouseButton(code)) {
+        return false;
     }
 
     Fendor& fendor = FendorAt(g.SelectedSlot);
     g.TargetGuilty = fendor.Attack();
-    const std::string_view scene = g.TargetGuilty != 0 ? "b" : "f";
-    if (g.TargetGuilty != 0 && fendor.Lv() <= CheckedDiv(g.Points, kPointsPerReliefLevel)) {
-        g.NoStressRelief = kTrue;
+    const std::string_view scene = g.TargetGuilty ? "b" : "f";
+    if (g.TargetGuilty && fendor.Lv() <= CheckedDiv(g.Points, kPointsPerReliefLevel)) {
+        g.NoStressRelief = true;
     }
     LoadSheet(g.PlayField, scene);
     LoadSheet(g.MirrorBuffer, scene);
 
     g.StressAtStart = g.Stress;
-    g.InPunishment = kTrue;
+    g.InPunishment = true;
     g.PointsAtStart = g.Points;
     g.PlayField->Refresh();
-    g.PhaseStartMs = World().clock.timeGetTime();
+    g.PhaseStartMs = world_.clock.timeGetTime();
     return g.TargetGuilty;
 }
 
-bool IsAcceptedHit(int16_t Code) {
-    const GameState& g = Game();
-    if (IsMouseButton(Code) && g.InputMode == kMouseOnly) {
+bool Game::IsAcceptedHit(int16_t code) const {
+    const GameState& g = state_;
+    if (IsMouseButton(code) && g.InputMode == kMouseOnly) {
         return true;
     }
     if (g.InputMode == kMouseOnly) {
         return false;
     }
-    return Code == g.PunishKeyL || Code == g.PunishKeyR;
+    return code == g.PunishKeyL || code == g.PunishKeyR;
 }
 
-platform::Boolean CountHit(int16_t Code) {
-    GameState& g = Game();
-    if (g.TargetGuilty == 0) {
-        return kFalse;
+bool Game::CountHit(int16_t code) {
+    GameState& g = state_;
+    if (!g.TargetGuilty) {
+        return false;
     }
-    if (Code == g.LastHitInput || !IsAcceptedHit(Code)) {
-        return kFalse;
+    if (code == g.LastHitInput || !IsAcceptedHit(code)) {
+        return false;
     }
 
-    g.LastHitInput = Code;
+    g.LastHitInput = code;
     g.HitCount = CheckedAdd(g.HitCount, 1);
     const Fendor& fendor = FendorAt(g.SelectedSlot);
     // Recomputed from the start of the punishment, never accumulated.
     g.Points = CheckedAdd(g.PointsAtStart, fendor.PointsCalc(g.HitCount));
-    if (g.NoStressRelief == 0) {
+    if (!g.NoStressRelief) {
         g.Stress = CheckedSub(g.StressAtStart, CheckedAdd(CheckedDiv(g.HitCount, 3), fendor.Lv()));
     }
-    return kTrue;
+    return true;
 }
 
-}  // namespace
-
-platform::Boolean DecideInput(int16_t Code) {
-    const GameState& g = Game();
+bool Game::DecideInput(int16_t code) {
+    const GameState& g = state_;
     if (g.SelectedSlot == -1) {
-        return kFalse;
+        return false;
     }
-    if (g.InPunishment == 0) {
-        return StartPunishment(Code);
+    if (!g.InPunishment) {
+        return StartPunishment(code);
     }
-    return CountHit(Code);
+    return CountHit(code);
 }
 
 }  // namespace game

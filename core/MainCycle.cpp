@@ -1,9 +1,9 @@
 #include <string>
 
-#include "core/GameState.h"
-#include "core/Texts.h"
 #include "core/Game.h"
+#include "core/Texts.h"
 #include "platform/CheckedMath.h"
+#include "platform/RandomInt.h"
 
 using platform::CheckedAdd;
 using platform::CheckedDiv;
@@ -18,43 +18,47 @@ constexpr int32_t kMinFrameDelayMs = 20;
 // Falling below the minimum throws the pace back rather than pinning it.
 constexpr int32_t kFrameDelayAfterUnderflow = 280;
 
-int32_t Now() {
-    return World().clock.timeGetTime();
-}
-
-int32_t MsSincePhaseStart() {
-    return ElapsedMs(Now(), Game().PhaseStartMs);
-}
-
 // A counter reading `ms` after `start`, wrapping like the counter does.
 int32_t DeadlineAfter(int32_t start, int32_t ms) {
     return static_cast<int32_t>(static_cast<uint32_t>(start) + static_cast<uint32_t>(ms));
 }
 
+}  // namespace
+
+int32_t Game::Now() const {
+    return world_.clock.timeGetTime();
+}
+
+int32_t Game::MsSincePhaseStart() const {
+    return ElapsedMs(Now(), state_.PhaseStartMs);
+}
+
+int32_t Game::RandomUpTo(double n) {
+    return platform::RandomUpTo(world_.random, n);
+}
+
 // The roster frame lasts until more than FrameDelayMs have passed, unless a
 // pick starts a punishment or the game ends first. Sleeping in the pump
 // instead of spinning keeps the wait free while input is handled at once.
-void WaitOutRosterFrame() {
-    GameState& g = Game();
-    while (MsSincePhaseStart() <= g.FrameDelayMs && g.InPunishment == 0 && g.GameOver == 0) {
-        World().pump.WaitForEventsUntil(
+void Game::WaitOutRosterFrame() {
+    GameState& g = state_;
+    while (MsSincePhaseStart() <= g.FrameDelayMs && !g.InPunishment && !g.GameOver) {
+        world_.pump.WaitForEventsUntil(
             DeadlineAfter(g.PhaseStartMs, CheckedAdd(g.FrameDelayMs, 1)));
     }
 }
 
-void RaiseStressUnderJudge() {
-    GameState& g = Game();
+void Game::RaiseStressUnderJudge() {
+    GameState& g = state_;
     const int32_t elapsed = MsSincePhaseStart();
     const int32_t rise = CheckedAdd(CheckedDiv(g.StressAtStart, 4), 15);
     g.Stress = CheckedAdd(g.StressAtStart, CheckedDiv(CheckedMul(elapsed, rise), kPunishmentMs));
 }
 
-}  // namespace
-
-void InitGame(platform::Surface& picMain, platform::Surface& picFendor, platform::Surface& picPunch,
-              platform::Surface& picMirror) {
-    GameState& g = Game();
-    World().random.Randomize();
+void Game::InitGame(platform::Surface& picMain, platform::Surface& picFendor,
+                    platform::Surface& picPunch, platform::Surface& picMirror) {
+    GameState& g = state_;
+    world_.random.Randomize();
 
     g.PlayField = &picMain;
     g.FendorSheet = &picFendor;
@@ -65,24 +69,25 @@ void InitGame(platform::Surface& picMain, platform::Surface& picFendor, platform
     LoadSheet(g.FendorSheet, "c");
     LoadSheet(g.PunchSheet, "p");
 
-    g.GameOver = 0;
+    g.GameOver = false;
     g.FrameDelayMs = kStartFrameDelayMs;
-    g.AnimPhase = 0;
+    g.AnimPhase = false;
     g.HitCount = 0;
     g.Points = 0;
     g.PointsAtStart = 0;
     g.Stress = 0;
     g.StressAtStart = 0;
-    g.NoStressRelief = 0;
-    g.InPunishment = 0;
-    g.TargetGuilty = 0;
+    g.NoStressRelief = false;
+    g.InPunishment = false;
+    g.TargetGuilty = false;
     g.LastHitInput = 0;
     g.PhaseStartMs = 0;
     g.SelectedSlot = 0;
 
+    // A Fendor is re-created in place, never replaced: references to one stay good.
     for (auto& fendor : g.Fendors) {
         if (!fendor.has_value()) {
-            fendor.emplace(World().random, World().messages);
+            fendor.emplace(world_.random, world_.messages);
         }
         fendor->Create();
     }
@@ -90,25 +95,25 @@ void InitGame(platform::Surface& picMain, platform::Surface& picFendor, platform
     DrawRoster();
 }
 
-void GameTick() {
-    GameState& g = Game();
-    if (g.GameOver != 0) {
+void Game::GameTick() {
+    GameState& g = state_;
+    if (g.GameOver) {
         return;
     }
 
-    if (g.InPunishment == 0) {
+    if (!g.InPunishment) {
         DrawRoster();
         g.PhaseStartMs = Now();
         WaitOutRosterFrame();
         return;
     }
 
-    if (g.TargetGuilty == 0) {
+    if (!g.TargetGuilty) {
         RaiseStressUnderJudge();
         PlayPunch("f", kPunishmentMs);
         // The burst pumps events: the window may have closed meanwhile, and
         // a game that is over must not go on to settle the punishment.
-        if (g.GameOver != 0 || g.InPunishment == 0) {
+        if (g.GameOver || !g.InPunishment) {
             return;
         }
     }
@@ -118,27 +123,27 @@ void GameTick() {
     }
 }
 
-void IdleDuringBeating() {
-    const GameState& g = Game();
-    if (g.GameOver != 0 || g.InPunishment == 0 || g.TargetGuilty == 0) {
+void Game::IdleDuringBeating() {
+    const GameState& g = state_;
+    if (g.GameOver || !g.InPunishment || !g.TargetGuilty) {
         return;
     }
     if (MsSincePhaseStart() > kPunishmentMs) {
         return;
     }
-    World().pump.WaitForEventsUntil(DeadlineAfter(g.PhaseStartMs, kPunishmentMs + 1));
+    world_.pump.WaitForEventsUntil(DeadlineAfter(g.PhaseStartMs, kPunishmentMs + 1));
 }
 
-void AdjustFrameDelay(int32_t Delta) {
-    GameState& g = Game();
-    g.FrameDelayMs = CheckedAdd(g.FrameDelayMs, Delta);
+void Game::AdjustFrameDelay(int32_t delta) {
+    GameState& g = state_;
+    g.FrameDelayMs = CheckedAdd(g.FrameDelayMs, delta);
     if (g.FrameDelayMs < kMinFrameDelayMs) {
         g.FrameDelayMs = kFrameDelayAfterUnderflow;
     }
 }
 
-int32_t ClampedStress() {
-    GameState& g = Game();
+int32_t Game::ClampedStress() {
+    GameState& g = state_;
     if (g.Stress < 0) {
         g.Stress = 0;
     }
@@ -148,14 +153,14 @@ int32_t ClampedStress() {
     return g.Stress;
 }
 
-void ShowGameOver() {
-    GameState& g = Game();
+void Game::ShowGameOver() {
+    GameState& g = state_;
     const int32_t points = g.Points;
-    g.GameOver = platform::kTrue;
+    g.GameOver = true;
     std::string text(GameTexts::kGameOver);
     text += std::to_string(points);
     text += GameTexts::kPointsSuffix;
-    World().messages.Show(text);
+    world_.messages.Show(text);
 }
 
 }  // namespace game

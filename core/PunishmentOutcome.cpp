@@ -1,7 +1,6 @@
 #include <string>
 
 #include "characters/FendorTexts.h"
-#include "core/GameState.h"
 #include "core/Texts.h"
 #include "core/Game.h"
 #include "platform/CheckedMath.h"
@@ -12,11 +11,10 @@ using platform::CheckedMul;
 using platform::CheckedSub;
 
 namespace game {
-namespace {
 
-void SettleBeating() {
-    GameState& g = Game();
-    Services& world = World();
+void Game::SettleBeating() {
+    GameState& g = state_;
+    Services& world = world_;
     Fendor& beaten = FendorAt(g.SelectedSlot);
     const int32_t knockOutScore = beaten.PointsCalc(g.HitCount);
 
@@ -50,24 +48,22 @@ void SettleBeating() {
     g.HitCount = 0;
 }
 
-void SettleJudgement() {
-    GameState& g = Game();
+void Game::SettleJudgement() {
+    GameState& g = state_;
     g.Stress = CheckedAdd(CheckedAdd(g.StressAtStart, CheckedDiv(g.StressAtStart, 4)), 15);
-    World().messages.Show(GameTexts::kJudgePenalty);
+    world_.messages.Show(GameTexts::kJudgePenalty);
 }
 
-}  // namespace
-
-void EndPunishment() {
-    GameState& g = Game();
-    if (g.TargetGuilty != 0) {
+void Game::EndPunishment() {
+    GameState& g = state_;
+    if (g.TargetGuilty) {
         SettleBeating();
     } else {
         SettleJudgement();
     }
-    g.InPunishment = platform::kFalse;
-    g.TargetGuilty = platform::kFalse;
-    g.NoStressRelief = platform::kFalse;
+    g.InPunishment = false;
+    g.TargetGuilty = false;
+    g.NoStressRelief = false;
     g.PointsAtStart = 0;
     g.StressAtStart = 0;
     g.LastHitInput = 0;

@@ -1,4 +1,3 @@
-#include "core/GameState.h"
 #include "core/Game.h"
 #include "graphics/SheetNames.h"
 #include "graphics/MaskedBlit.h"
@@ -16,21 +15,17 @@ constexpr int32_t kStepsPerBurst = 4;
 constexpr int32_t kStepPauseMs = 3;
 constexpr int32_t kStepWidth = 40;
 
-int32_t RandomUpTo(double n) {
-    return platform::RandomUpTo(World().random, n);
-}
-
 }  // namespace
 
-void PlayPunch(std::string_view SceneLetter, int32_t DurationMs) {
-    GameState& g = Game();
-    Services& world = World();
+void Game::PlayPunch(std::string_view sceneLetter, int32_t durationMs) {
+    GameState& g = state_;
+    Services& world = world_;
 
     // Now and then wipe the marks earlier bursts left behind.
     if (RandomUpTo(5.0) == 0) {
-        LoadSheet(g.PlayField, SceneLetter);
+        LoadSheet(g.PlayField, sceneLetter);
     }
-    if (g.InPunishment == 0) {
+    if (!g.InPunishment) {
         return;
     }
 
@@ -47,7 +42,7 @@ void PlayPunch(std::string_view SceneLetter, int32_t DurationMs) {
 
     int32_t k = 0;
     while (true) {
-        if (platform::ElapsedMs(world.clock.timeGetTime(), g.PhaseStartMs) > DurationMs) {
+        if (platform::ElapsedMs(world.clock.timeGetTime(), g.PhaseStartMs) > durationMs) {
             return;
         }
         if (k == kStepsPerBurst) {
@@ -57,7 +52,7 @@ void PlayPunch(std::string_view SceneLetter, int32_t DurationMs) {
 
         // Further hits land here, each with a whole burst of its own.
         world.pump.ProcessEvents();
-        if (g.InPunishment == 0 || g.GameOver != 0) {
+        if (!g.InPunishment || g.GameOver) {
             return;
         }
 

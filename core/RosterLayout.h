@@ -18,16 +18,16 @@ constexpr Point RosterAnchor(int32_t slot) {
 struct BodyPart {
     int32_t dx;
     int32_t dy;
-    int16_t frameFlag;  // parts 4 and 5 walk out of step with the rest
+    bool frameFlag;  // the right arm and leg walk out of step with the rest
 };
 
 inline constexpr std::array<BodyPart, 6> kBodyParts = {{
-    {0, 13, 0},    // torso
-    {0, 0, 0},     // head
-    {-13, 16, 0},  // left arm
-    {-10, 28, 0},  // left leg
-    {13, 16, -1},  // right arm
-    {10, 28, -1},  // right leg
+    {0, 13, false},    // torso
+    {0, 0, false},     // head
+    {-13, 16, false},  // left arm
+    {-10, 28, false},  // left leg
+    {13, 16, true},  // right arm
+    {10, 28, true},  // right leg
 }};
 
 inline constexpr int32_t kPartSize = 16;

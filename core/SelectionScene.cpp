@@ -1,8 +1,7 @@
 #include <string>
 
-#include "core/GameState.h"
-#include "core/RosterLayout.h"
 #include "core/Game.h"
+#include "core/RosterLayout.h"
 #include "graphics/SheetNames.h"
 #include "graphics/MaskedBlit.h"
 #include "platform/CheckedMath.h"
@@ -11,26 +10,22 @@
 namespace game {
 namespace {
 
-int32_t RandomUpTo(double n) {
-    return platform::RandomUpTo(World().random, n);
-}
-
 // Inclusive hit bands. Row y 129 belongs to both rows; the upper one wins.
-int32_t SlotAt(int32_t X, int32_t Y) {
-    if (X >= 200 && X <= 350 && Y >= 80 && Y <= 129) {
-        return X <= 250 ? 0 : (X <= 300 ? 1 : 2);
+int32_t SlotAt(int32_t x, int32_t y) {
+    if (x >= 200 && x <= 350 && y >= 80 && y <= 129) {
+        return x <= 250 ? 0 : (x <= 300 ? 1 : 2);
     }
-    if (X >= 240 && X <= 390 && Y >= 129 && Y <= 178) {
-        return X <= 290 ? 3 : (X <= 340 ? 4 : 5);
+    if (x >= 240 && x <= 390 && y >= 129 && y <= 178) {
+        return x <= 290 ? 3 : (x <= 340 ? 4 : 5);
     }
     return -1;
 }
 
 }  // namespace
 
-void DrawRoster() {
-    GameState& g = Game();
-    if (g.InPunishment != 0) {
+void Game::DrawRoster() {
+    GameState& g = state_;
+    if (g.InPunishment) {
         return;
     }
     // The background is the only eraser: it wipes the previous frame.
@@ -52,17 +47,18 @@ void DrawRoster() {
     }
 
     g.PlayField->Refresh();
-    g.AnimPhase = static_cast<platform::Boolean>(~g.AnimPhase);
+    g.AnimPhase = !g.AnimPhase;
     ClampedStress();
 }
 
-void DrawFendorPart(platform::Surface& Dest, platform::Surface& Source, int32_t Part,
-                    int32_t TwitchPart, int32_t Amplitude, int32_t AnchorX, int32_t AnchorY) {
-    int32_t x = AnchorX;
-    int32_t y = AnchorY;
-    int32_t a = Amplitude;
+void Game::DrawFendorPart(platform::Surface& dest, platform::Surface& source, int32_t part,
+                          int32_t twitchPart, int32_t amplitude, int32_t anchorX,
+                          int32_t anchorY) {
+    int32_t x = anchorX;
+    int32_t y = anchorY;
+    int32_t a = amplitude;
 
-    if (Part == TwitchPart) {
+    if (part == twitchPart) {
         if (RandomUpTo(1.0) == 0) {
             a = -a;
         }
@@ -73,30 +69,30 @@ void DrawFendorPart(platform::Surface& Dest, platform::Surface& Source, int32_t 
         }
     }
 
-    const BodyPart& body = kBodyParts.at(static_cast<size_t>(Part));
+    const BodyPart& body = kBodyParts.at(static_cast<size_t>(part));
     x += body.dx;
     y += body.dy;
 
     // The worst misdeed throws the walk out of step.
-    int16_t frameFlag = body.frameFlag;
+    bool frameFlag = body.frameFlag;
     if (a == 4) {
-        frameFlag = static_cast<int16_t>(~frameFlag);
+        frameFlag = !frameFlag;
     }
-    const int32_t sourceX = 32 * Part + (Game().AnimPhase == frameFlag ? kPartSize : 0);
+    const int32_t sourceX = 32 * part + (state_.AnimPhase == frameFlag ? kPartSize : 0);
 
-    MaskedBlit::BlitTransparent(Dest.hDC(), x, y, kPartSize, kPartSize, Source.hDC(), sourceX, 0,
-                               SheetNames::kTransparentColour);
+    MaskedBlit::BlitTransparent(dest.hDC(), x, y, kPartSize, kPartSize, source.hDC(), sourceX, 0,
+                                SheetNames::kTransparentColour);
 }
 
-std::string SlotInfoAt(int32_t X, int32_t Y) {
-    GameState& g = Game();
+std::string Game::SlotInfoAt(int32_t x, int32_t y) {
+    GameState& g = state_;
     if (g.InputMode == kKeyboardOnly) {
         return {};
     }
-    if (g.InPunishment != 0) {
+    if (g.InPunishment) {
         return FendorAt(g.SelectedSlot).GetFendorData();
     }
-    g.SelectedSlot = SlotAt(X, Y);
+    g.SelectedSlot = SlotAt(x, y);
     if (g.SelectedSlot < 0) {
         return {};
     }

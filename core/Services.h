@@ -21,6 +21,9 @@ struct Services {
     // The program's folder with its trailing separator; the data folder and
     // the settings file are found relative to it.
     std::string appFolder;
+    // Where the best results and control settings are kept; beside the
+    // program when left empty.
+    std::string settingsPath = {};
 };
 
 }  // namespace game

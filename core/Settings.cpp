@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/GameState.h"
 #include "core/Game.h"
 #include "platform/ProfileFile.h"
 
@@ -41,26 +40,26 @@ T ReadField(std::string_view section, std::string_view key, T fallback, const st
 
 }  // namespace
 
-void LoadSettings(const std::string& IniPath) {
-    GameState& g = Game();
-    g.HiScore = ReadField<int32_t>(kScores, "HiScore", 0, IniPath);
-    g.MaxKnockOutScore = ReadField<int32_t>(kScores, "MaxKnockOutScore", 0, IniPath);
-    g.MaxHits = ReadField<int32_t>(kScores, "MaxHits", 0, IniPath);
-    g.InputMode = ReadField<int32_t>(kControls, "InputMode", 0, IniPath);
-    g.PunishKeyL = ReadField<int16_t>(kControls, "PunishKeyL", 37, IniPath);
-    g.PunishKeyR = ReadField<int16_t>(kControls, "PunishKeyR", 39, IniPath);
+void Game::LoadSettings(const std::string& iniPath) {
+    GameState& g = state_;
+    g.HiScore = ReadField<int32_t>(kScores, "HiScore", 0, iniPath);
+    g.MaxKnockOutScore = ReadField<int32_t>(kScores, "MaxKnockOutScore", 0, iniPath);
+    g.MaxHits = ReadField<int32_t>(kScores, "MaxHits", 0, iniPath);
+    g.InputMode = ReadField<int32_t>(kControls, "InputMode", 0, iniPath);
+    g.PunishKeyL = ReadField<int16_t>(kControls, "PunishKeyL", 37, iniPath);
+    g.PunishKeyR = ReadField<int16_t>(kControls, "PunishKeyR", 39, iniPath);
 }
 
-void SaveSettings(const std::string& IniPath) {
-    const GameState& g = Game();
+void Game::SaveSettings(const std::string& iniPath) {
+    const GameState& g = state_;
     // A failed write is not the player's problem: the old file stays as it was.
-    ProfileFile::WriteProfileString(kScores, "HiScore", std::to_string(g.HiScore), IniPath);
+    ProfileFile::WriteProfileString(kScores, "HiScore", std::to_string(g.HiScore), iniPath);
     ProfileFile::WriteProfileString(kScores, "MaxKnockOutScore", std::to_string(g.MaxKnockOutScore),
-                             IniPath);
-    ProfileFile::WriteProfileString(kScores, "MaxHits", std::to_string(g.MaxHits), IniPath);
-    ProfileFile::WriteProfileString(kControls, "InputMode", std::to_string(g.InputMode), IniPath);
-    ProfileFile::WriteProfileString(kControls, "PunishKeyL", std::to_string(g.PunishKeyL), IniPath);
-    ProfileFile::WriteProfileString(kControls, "PunishKeyR", std::to_string(g.PunishKeyR), IniPath);
+                             iniPath);
+    ProfileFile::WriteProfileString(kScores, "MaxHits", std::to_string(g.MaxHits), iniPath);
+    ProfileFile::WriteProfileString(kControls, "InputMode", std::to_string(g.InputMode), iniPath);
+    ProfileFile::WriteProfileString(kControls, "PunishKeyL", std::to_string(g.PunishKeyL), iniPath);
+    ProfileFile::WriteProfileString(kControls, "PunishKeyR", std::to_string(g.PunishKeyR), iniPath);
 }
 
 }  // namespace game

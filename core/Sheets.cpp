@@ -1,4 +1,3 @@
-#include "core/GameState.h"
 #include "core/Game.h"
 #include "graphics/SheetNames.h"
 #include "graphics/BitmapFile.h"
@@ -6,8 +5,8 @@
 namespace game {
 
 // Read from disk on every call: the roster frame's background included.
-void LoadSheet(platform::Surface* Target, std::string_view SheetName) {
-    BitmapFile::LoadBitmapFile(SheetNames::SheetPath(World().appFolder, SheetName), Target);
+void Game::LoadSheet(platform::Surface* target, std::string_view sheetName) {
+    BitmapFile::LoadBitmapFile(SheetNames::SheetPath(world_.appFolder, sheetName), target);
 }
 
 }  // namespace game

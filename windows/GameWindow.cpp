@@ -32,8 +32,7 @@ QString Text(const std::string& utf8) {
 
 }  // namespace
 
-GameWindow::GameWindow(platform::EventPump& pump, std::string appFolder)
-    : pump_(pump), appFolder_(std::move(appFolder)) {
+GameWindow::GameWindow(game::Game& game, platform::EventPump& pump) : game_(game), pump_(pump) {
     setWindowTitle(QStringLiteral("フェンド -Biography of Fendors-"));
     setFont(WindowFonts::Make(QStringLiteral("MS UI Gothic"), 9));
     setFixedSize(kClientWidth, kClientHeight);
@@ -93,53 +92,53 @@ void GameWindow::Main() {
     show();
     activateWindow();
     picMain_->setFocus();
-    game::InitGame(picMainSurface_, picFendor_, picPunch_, picMirror_);
+    game_.InitGame(picMainSurface_, picFendor_, picPunch_, picMirror_);
     ShowScores();
-    while (game::IsGameOver() != platform::kTrue) {
+    while (!game_.IsGameOver()) {
         pump_.ProcessEvents();
-        game::GameTick();
-        if (game::IsTargetGuilty() != 0) {
+        game_.GameTick();
+        if (game_.IsTargetGuilty()) {
             // Only hits refresh the display during a beating; meanwhile sleep.
-            game::IdleDuringBeating();
+            game_.IdleDuringBeating();
             continue;
         }
-        ShowStress(game::ClampedStress());
+        ShowStress(game_.ClampedStress());
         ShowScores();
     }
 }
 
-void GameWindow::HandleInput(int16_t Code) {
-    const platform::Boolean wasGuilty = game::IsTargetGuilty();
-    const platform::Boolean accepted = game::DecideInput(Code);
-    if ((wasGuilty & accepted) != 0) {
+void GameWindow::HandleInput(int16_t code) {
+    const bool wasGuilty = game_.IsTargetGuilty();
+    const bool accepted = game_.DecideInput(code);
+    if (wasGuilty && accepted) {
         ShowScores();
-        ShowStress(game::ClampedStress());
-        game::GameTick();
-        game::PlayPunch("b", 6000);
+        ShowStress(game_.ClampedStress());
+        game_.GameTick();
+        game_.PlayPunch("b", 6000);
     }
 }
 
-void GameWindow::picMain_KeyDown(int16_t Keycode, int16_t) {
-    HandleInput(Keycode);
+void GameWindow::picMain_KeyDown(int16_t keyCode, int16_t) {
+    HandleInput(keyCode);
 }
 
-void GameWindow::picMain_MouseDown(int16_t Button, int16_t, float, float) {
-    HandleInput(Button);
+void GameWindow::picMain_MouseDown(int16_t button, int16_t, float, float) {
+    HandleInput(button);
 }
 
-void GameWindow::picMain_MouseMove(int16_t, int16_t, float X, float Y) {
-    const int32_t x = platform::RoundHalfEven(X);
-    const int32_t y = platform::RoundHalfEven(Y);
-    lblFendorData_->setText(Text(game::SlotInfoAt(x, y)));
+void GameWindow::picMain_MouseMove(int16_t, int16_t, float x, float y) {
+    const int32_t pixelX = platform::RoundHalfEven(x);
+    const int32_t pixelY = platform::RoundHalfEven(y);
+    lblFendorData_->setText(Text(game_.SlotInfoAt(pixelX, pixelY)));
 }
 
 void GameWindow::ShowScores() {
-    if (game::IsGameOver() != 0) {
+    if (game_.IsGameOver()) {
         return;
     }
     const StatusTexts::Scores scores = StatusTexts::ForScores(
-        game::GetPoints(), game::GetHiScore(), game::GetMaxKnockOutScore(),
-        game::GetMaxHits(), game::GetHitCount());
+        game_.GetPoints(), game_.GetHiScore(), game_.GetMaxKnockOutScore(),
+        game_.GetMaxHits(), game_.GetHitCount());
     lblPoints_->setText(Text(scores.points));
     lblHiScore_->setText(Text(scores.hiScore));
     lblMaxKOScore_->setText(Text(scores.maxKnockOut));
@@ -148,15 +147,15 @@ void GameWindow::ShowScores() {
     lblHPS_->setText(Text(scores.hitsPerSecond));
 }
 
-void GameWindow::ShowStress(int32_t Stress) {
-    if (game::IsGameOver() != 0) {
+void GameWindow::ShowStress(int32_t stress) {
+    if (game_.IsGameOver()) {
         return;
     }
-    const int width = StatusTexts::StressBarWidth(imgMaxStress_->width(), Stress);
+    const int width = StatusTexts::StressBarWidth(imgMaxStress_->width(), stress);
     shpStress_->setGeometry(kStressBarLeft, 289, width, 16);
     shpStress_->setVisible(width > 0);
-    lblStress_->setText(QString::number(Stress / 2));
-    if (Stress >= 200) {
+    lblStress_->setText(QString::number(stress / 2));
+    if (stress >= 200) {
         close();
     }
 }
@@ -170,8 +169,8 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 }
 
 void GameWindow::Form_QueryUnload() {
-    game::SaveSettings(appFolder_ + "fendo.ini");
-    game::ShowGameOver();
+    game_.SaveSettings(game_.SettingsPath());
+    game_.ShowGameOver();
     if (onGameEnded) {
         onGameEnded();
     }

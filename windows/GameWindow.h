@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
-#include <string>
 
+#include "core/Game.h"
 #include "platform/EventPump.h"
 #include "platform/Surface.h"
 
@@ -18,17 +18,17 @@ class GameWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    GameWindow(platform::EventPump& pump, std::string appFolder);
+    GameWindow(game::Game& game, platform::EventPump& pump);
 
     // Shows the window and runs one game until it is over.
     void Main();
 
     void Form_QueryUnload();
-    void picMain_KeyDown(int16_t Keycode, int16_t Shift);
-    void picMain_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
-    void picMain_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void picMain_KeyDown(int16_t keyCode, int16_t shift);
+    void picMain_MouseDown(int16_t button, int16_t shift, float x, float y);
+    void picMain_MouseMove(int16_t button, int16_t shift, float x, float y);
     void ShowScores();
-    void ShowStress(int32_t Stress);
+    void ShowStress(int32_t stress);
 
     // Where the game goes when this window closes (the title window).
     std::function<void()> onGameEnded;
@@ -41,11 +41,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void HandleInput(int16_t Code);
+    void HandleInput(int16_t code);
     void BuildLayout();
 
+    game::Game& game_;
     platform::EventPump& pump_;
-    std::string appFolder_;
     bool unloading_ = false;
 
     platform::Surface picMainSurface_{400, 200};

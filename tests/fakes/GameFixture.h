@@ -4,9 +4,9 @@
 
 #include <atomic>
 #include <filesystem>
+#include <memory>
 #include <string>
 
-#include "core/GameState.h"
 #include "core/Game.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/TestBitmaps.h"
@@ -43,6 +43,10 @@ protected:
     platform::Surface picFendor{285, 69};
     platform::Surface picPunch{290, 58};
     platform::Surface picMirror{400, 200};
+    // A fresh game for every test, bound to this test's fakes and folder.
+    std::unique_ptr<game::Game> game;
+
+    game::GameState& State() { return game->State(); }
 
     void SetUp() override {
         static std::atomic<int> counter{0};
@@ -50,14 +54,8 @@ protected:
                     ("fendo-game-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         std::filesystem::create_directories(appFolder / "fdata");
         WriteSheets();
-        game::Bind({clock, random, pump, messages, sound, appFolder.string() + "/"});
-        auto& g = game::Game();
-        g.HiScore = 0;
-        g.MaxKnockOutScore = 0;
-        g.MaxHits = 0;
-        g.InputMode = 0;
-        g.PunishKeyL = 37;
-        g.PunishKeyR = 39;
+        game = std::make_unique<game::Game>(
+            game::Services{clock, random, pump, messages, sound, appFolder.string() + "/"});
     }
 
     void TearDown() override {
@@ -87,11 +85,11 @@ protected:
     // Starts a game with every Fendor calm, then lets the roster settle with
     // random draws that start no misdeed.
     void StartGame() {
-        game::InitGame(picMain, picFendor, picPunch, picMirror);
+        game->InitGame(picMain, picFendor, picPunch, picMirror);
         messages.shown.clear();
     }
 
-    Fendor& FendorIn(int slot) { return game::FendorAt(slot); }
+    Fendor& FendorIn(int slot) { return game->FendorAt(slot); }
 
     void MakeGuilty(int slot, int miss = 1, int missTime = 6, int level = 1) {
         FendorIn(slot).SetLv(level);

@@ -27,7 +27,7 @@ TEST_F(FendorTest, Create_DrawsNameThenSenseAndStartsCalmAtLevelOne) {
     EXPECT_EQ(fendor.Lv(), 1);
     EXPECT_EQ(fendor.Miss(), 0);
     EXPECT_EQ(fendor.MissTime(), 0);
-    EXPECT_EQ(fendor.Attack(), 0);
+    EXPECT_FALSE(fendor.Attack());
     EXPECT_EQ(fendor.GetFendorData(), "ポチ; Lv1");
 
     CreateWith(0, 0);
@@ -81,7 +81,7 @@ TEST_F(FendorTest, DoFendo_MisdeedSeverityAtLevelOneFollowsTheTable) {
         fendor.DoFendo();
         EXPECT_EQ(fendor.Miss(), expected(s)) << "s = " << s;
         EXPECT_EQ(fendor.MissTime(), 6);
-        EXPECT_EQ(fendor.Attack(), -1);
+        EXPECT_TRUE(fendor.Attack());
     }
 }
 
@@ -150,7 +150,7 @@ TEST_F(FendorTest, DoFendo_LastMisdeedFrameCanStartANewMisdeedAtOnce) {
     fendor.DoFendo();
     EXPECT_EQ(fendor.Miss(), 0);
     EXPECT_EQ(fendor.MissTime(), 0);
-    EXPECT_EQ(fendor.Attack(), 0);
+    EXPECT_FALSE(fendor.Attack());
 }
 
 TEST_F(FendorTest, DoFendo_GraduationMidFrameIsFollowedByAMisdeedDrawAtLevelOne) {
@@ -210,7 +210,7 @@ TEST_F(FendorTest, LvUp_PastAHundredGraduatesWithTwoBoxes) {
     EXPECT_EQ(messages.shown[1].text, "シルキリが入学しました．");
     EXPECT_EQ(fendor.Lv(), 1);
     EXPECT_EQ(fendor.Sense(), 4);
-    EXPECT_EQ(fendor.Attack(), 0);
+    EXPECT_FALSE(fendor.Attack());
 }
 
 TEST_F(FendorTest, PointsCalc_DividesOnceAtTheEnd) {

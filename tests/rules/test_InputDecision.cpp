@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/GameState.h"
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
 
 namespace {
 
-using game::DecideInput;
-using game::Game;
 
 constexpr int16_t kLeft = 1;
 constexpr int16_t kRight = 2;
@@ -24,163 +21,163 @@ protected:
     }
     void BeginBeating(int slot, int16_t pick = kLeft) {
         MakeGuilty(slot);
-        Game().SelectedSlot = slot;
-        ASSERT_EQ(DecideInput(pick), -1);
+        State().SelectedSlot = slot;
+        ASSERT_TRUE(game->DecideInput(pick));
     }
 };
 
 TEST_F(InputDecisionTest, GuiltyPick_StartsTheBeatingOnTheBeatingScene) {
-    Game().Stress = 80;
-    Game().Points = 1000;
+    State().Stress = 80;
+    State().Points = 1000;
     MakeGuilty(2);
-    Game().SelectedSlot = 2;
-    EXPECT_EQ(DecideInput(kRight), -1);
-    EXPECT_EQ(Game().InPunishment, -1);
-    EXPECT_EQ(Game().TargetGuilty, -1);
-    EXPECT_EQ(Game().StressAtStart, 80);
-    EXPECT_EQ(Game().PointsAtStart, 1000);
-    EXPECT_EQ(Game().PhaseStartMs, 5000);
-    EXPECT_EQ(Game().NoStressRelief, 0);
-    EXPECT_EQ(Game().HitCount, 0);
+    State().SelectedSlot = 2;
+    EXPECT_TRUE(game->DecideInput(kRight));
+    EXPECT_TRUE(State().InPunishment);
+    EXPECT_TRUE(State().TargetGuilty);
+    EXPECT_EQ(State().StressAtStart, 80);
+    EXPECT_EQ(State().PointsAtStart, 1000);
+    EXPECT_EQ(State().PhaseStartMs, 5000);
+    EXPECT_FALSE(State().NoStressRelief);
+    EXPECT_EQ(State().HitCount, 0);
     EXPECT_EQ(picMain.Pixel(200, 100), fakes::kBeatingColour);
     EXPECT_EQ(picMirror.Pixel(200, 100), fakes::kBeatingColour);
 }
 
 TEST_F(InputDecisionTest, InnocentPick_StartsTheJudgeSceneAndReturnsFalse) {
-    Game().SelectedSlot = 4;
-    EXPECT_EQ(DecideInput(kLeft), 0);
-    EXPECT_EQ(Game().InPunishment, -1);
-    EXPECT_EQ(Game().TargetGuilty, 0);
+    State().SelectedSlot = 4;
+    EXPECT_FALSE(game->DecideInput(kLeft));
+    EXPECT_TRUE(State().InPunishment);
+    EXPECT_FALSE(State().TargetGuilty);
     EXPECT_EQ(picMain.Pixel(10, 10), fakes::kJudgeColour);
     EXPECT_EQ(picMirror.Pixel(10, 10), fakes::kJudgeColour);
     // Nothing the player does counts under the judge, punch keys included.
     for (int16_t code : {kLeft, kRight, kArrowLeft, kArrowRight, kKeyA}) {
-        EXPECT_EQ(DecideInput(code), 0);
+        EXPECT_FALSE(game->DecideInput(code));
     }
-    EXPECT_EQ(Game().HitCount, 0);
-    EXPECT_EQ(Game().LastHitInput, 0);
+    EXPECT_EQ(State().HitCount, 0);
+    EXPECT_EQ(State().LastHitInput, 0);
 }
 
 TEST_F(InputDecisionTest, MouseModes_PickOnlyWithLeftOrRightOverAFendor) {
     MakeGuilty(1);
-    Game().SelectedSlot = -1;
-    EXPECT_EQ(DecideInput(kLeft), 0);
-    EXPECT_EQ(Game().InPunishment, 0);
-    Game().SelectedSlot = 1;
-    EXPECT_EQ(DecideInput(kMiddle), 0);
-    EXPECT_EQ(DecideInput(kKeyS), 0);
-    EXPECT_EQ(Game().InPunishment, 0);
-    Game().InputMode = 1;
-    EXPECT_EQ(DecideInput(kRight), -1);
-    EXPECT_EQ(Game().SelectedSlot, 1);
+    State().SelectedSlot = -1;
+    EXPECT_FALSE(game->DecideInput(kLeft));
+    EXPECT_FALSE(State().InPunishment);
+    State().SelectedSlot = 1;
+    EXPECT_FALSE(game->DecideInput(kMiddle));
+    EXPECT_FALSE(game->DecideInput(kKeyS));
+    EXPECT_FALSE(State().InPunishment);
+    State().InputMode = 1;
+    EXPECT_TRUE(game->DecideInput(kRight));
+    EXPECT_EQ(State().SelectedSlot, 1);
 }
 
 TEST_F(InputDecisionTest, KeyboardOnly_LettersPickTheirSlotWherever) {
-    Game().InputMode = 2;
+    State().InputMode = 2;
     const std::pair<int16_t, int> keys[] = {{kKeyA, 0}, {kKeyS, 1}, {kKeyD, 2},
                                             {kKeyZ, 3}, {kKeyX, 4}, {kKeyC, 5}};
     for (const auto& [key, slot] : keys) {
         MakeGuilty(slot);
-        Game().SelectedSlot = 0;
-        EXPECT_EQ(DecideInput(key), -1);
-        EXPECT_EQ(Game().SelectedSlot, slot);
-        game::EndPunishment();
+        State().SelectedSlot = 0;
+        EXPECT_TRUE(game->DecideInput(key));
+        EXPECT_EQ(State().SelectedSlot, slot);
+        game->EndPunishment();
     }
-    Game().SelectedSlot = 2;
-    EXPECT_EQ(DecideInput(kLeft), 0);
-    EXPECT_EQ(DecideInput(75), 0);
-    EXPECT_EQ(Game().SelectedSlot, 2);
-    EXPECT_EQ(Game().InPunishment, 0);
+    State().SelectedSlot = 2;
+    EXPECT_FALSE(game->DecideInput(kLeft));
+    EXPECT_FALSE(game->DecideInput(75));
+    EXPECT_EQ(State().SelectedSlot, 2);
+    EXPECT_FALSE(State().InPunishment);
 }
 
 TEST_F(InputDecisionTest, MouseOnly_CountsAlternatingButtonsOnly) {
     BeginBeating(0);
-    EXPECT_EQ(DecideInput(kLeft), -1);  // the first hit may be either button
-    EXPECT_EQ(DecideInput(kLeft), 0);   // the same button twice does not count
-    EXPECT_EQ(DecideInput(kRight), -1);
-    EXPECT_EQ(DecideInput(kArrowLeft), 0);  // keys do nothing in this mode
-    EXPECT_EQ(DecideInput(kMiddle), 0);
-    EXPECT_EQ(DecideInput(kLeft), -1);
-    EXPECT_EQ(Game().HitCount, 3);
-    EXPECT_EQ(Game().LastHitInput, kLeft);
+    EXPECT_TRUE(game->DecideInput(kLeft));  // the first hit may be either button
+    EXPECT_FALSE(game->DecideInput(kLeft));   // the same button twice does not count
+    EXPECT_TRUE(game->DecideInput(kRight));
+    EXPECT_FALSE(game->DecideInput(kArrowLeft));  // keys do nothing in this mode
+    EXPECT_FALSE(game->DecideInput(kMiddle));
+    EXPECT_TRUE(game->DecideInput(kLeft));
+    EXPECT_EQ(State().HitCount, 3);
+    EXPECT_EQ(State().LastHitInput, kLeft);
 }
 
 TEST_F(InputDecisionTest, KeyModes_CountAlternatingPunchKeysOnly) {
     for (int mode : {1, 2}) {
-        Game().InputMode = mode;
+        State().InputMode = mode;
         BeginBeating(3, mode == 2 ? kKeyZ : kLeft);
-        EXPECT_EQ(DecideInput(kRight), 0);  // clicks do nothing
-        EXPECT_EQ(DecideInput(kArrowRight), -1);
-        EXPECT_EQ(DecideInput(kArrowRight), 0);
-        EXPECT_EQ(DecideInput(kKeyA), 0);
-        EXPECT_EQ(DecideInput(kArrowLeft), -1);
-        EXPECT_EQ(Game().HitCount, 2);
-        game::EndPunishment();
+        EXPECT_FALSE(game->DecideInput(kRight));  // clicks do nothing
+        EXPECT_TRUE(game->DecideInput(kArrowRight));
+        EXPECT_FALSE(game->DecideInput(kArrowRight));
+        EXPECT_FALSE(game->DecideInput(kKeyA));
+        EXPECT_TRUE(game->DecideInput(kArrowLeft));
+        EXPECT_EQ(State().HitCount, 2);
+        game->EndPunishment();
         messages.shown.clear();
     }
 }
 
 TEST_F(InputDecisionTest, SamePunchKeyTwice_CountsOnlyTheFirstPress) {
-    Game().InputMode = 1;
-    Game().PunishKeyL = 32;
-    Game().PunishKeyR = 32;
+    State().InputMode = 1;
+    State().PunishKeyL = 32;
+    State().PunishKeyR = 32;
     BeginBeating(1);
-    EXPECT_EQ(DecideInput(32), -1);
-    EXPECT_EQ(DecideInput(32), 0);
-    EXPECT_EQ(Game().HitCount, 1);
+    EXPECT_TRUE(game->DecideInput(32));
+    EXPECT_FALSE(game->DecideInput(32));
+    EXPECT_EQ(State().HitCount, 1);
 }
 
 TEST_F(InputDecisionTest, PunchKeysStoredAsButtonCodes_MakeTheMouseCount) {
-    Game().InputMode = 2;
-    Game().PunishKeyL = 1;
-    Game().PunishKeyR = 2;
+    State().InputMode = 2;
+    State().PunishKeyL = 1;
+    State().PunishKeyR = 2;
     BeginBeating(1, kKeyS);
-    EXPECT_EQ(DecideInput(kLeft), -1);
-    EXPECT_EQ(DecideInput(kRight), -1);
+    EXPECT_TRUE(game->DecideInput(kLeft));
+    EXPECT_TRUE(game->DecideInput(kRight));
 }
 
 TEST_F(InputDecisionTest, Hits_RecomputePointsAndRelieveStressByEveryThirdHitAndTheLevel) {
-    Game().Points = 500;
-    Game().Stress = 100;
+    State().Points = 500;
+    State().Stress = 100;
     MakeGuilty(2, 2, 5, 10);
-    Game().SelectedSlot = 2;
-    ASSERT_EQ(DecideInput(kLeft), -1);
+    State().SelectedSlot = 2;
+    ASSERT_TRUE(game->DecideInput(kLeft));
     const int16_t codes[] = {kRight, kLeft, kRight};
     const int expectedStress[] = {90, 90, 89};
     for (int hit = 1; hit <= 3; ++hit) {
-        ASSERT_EQ(DecideInput(codes[hit - 1]), -1);
-        EXPECT_EQ(Game().Stress, expectedStress[hit - 1]);
+        ASSERT_TRUE(game->DecideInput(codes[hit - 1]));
+        EXPECT_EQ(State().Stress, expectedStress[hit - 1]);
         // 12 x hits x Lv 10 x MissTime 5 \ Miss 2
-        EXPECT_EQ(Game().Points, 500 + 300 * hit);
+        EXPECT_EQ(State().Points, 500 + 300 * hit);
     }
 }
 
 TEST_F(InputDecisionTest, HighScorer_NoLongerGetsReliefFromLowLevels) {
-    Game().Points = 1000000;
-    Game().Stress = 100;
+    State().Points = 1000000;
+    State().Stress = 100;
     MakeGuilty(0, 1, 6, 2);
-    Game().SelectedSlot = 0;
-    ASSERT_EQ(DecideInput(kLeft), -1);
-    EXPECT_EQ(Game().NoStressRelief, -1);
-    EXPECT_EQ(DecideInput(kRight), -1);
-    EXPECT_EQ(Game().Stress, 100);
-    EXPECT_EQ(Game().Points, 1000000 + 144);
-    game::EndPunishment();
+    State().SelectedSlot = 0;
+    ASSERT_TRUE(game->DecideInput(kLeft));
+    EXPECT_TRUE(State().NoStressRelief);
+    EXPECT_TRUE(game->DecideInput(kRight));
+    EXPECT_EQ(State().Stress, 100);
+    EXPECT_EQ(State().Points, 1000000 + 144);
+    game->EndPunishment();
 
-    Game().Stress = 100;
+    State().Stress = 100;
     MakeGuilty(1, 1, 6, 3);
-    Game().SelectedSlot = 1;
-    ASSERT_EQ(DecideInput(kLeft), -1);
-    EXPECT_EQ(Game().NoStressRelief, 0);
-    EXPECT_EQ(DecideInput(kRight), -1);
-    EXPECT_EQ(Game().Stress, 97);
+    State().SelectedSlot = 1;
+    ASSERT_TRUE(game->DecideInput(kLeft));
+    EXPECT_FALSE(State().NoStressRelief);
+    EXPECT_TRUE(game->DecideInput(kRight));
+    EXPECT_EQ(State().Stress, 97);
 }
 
 TEST_F(InputDecisionTest, HitAfterTheSixSecondsButBeforeTheClose_StillCounts) {
     BeginBeating(5);
     clock.now = 5000 + 7000;
-    EXPECT_EQ(DecideInput(kRight), -1);
-    EXPECT_EQ(Game().HitCount, 1);
+    EXPECT_TRUE(game->DecideInput(kRight));
+    EXPECT_EQ(State().HitCount, 1);
 }
 
 }  // namespace

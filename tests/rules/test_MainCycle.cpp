@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "core/GameState.h"
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
 
 namespace {
 
-using game::Game;
 
 class MainCycleTest : public fakes::GameFixture {};
 
 TEST_F(MainCycleTest, InitGame_ResetsTheRunningGameButKeepsRecordsAndControls) {
-    auto& g = Game();
+    auto& g = State();
     g.HiScore = 11;
     g.MaxKnockOutScore = 22;
     g.MaxHits = 33;
@@ -23,13 +21,13 @@ TEST_F(MainCycleTest, InitGame_ResetsTheRunningGameButKeepsRecordsAndControls) {
     g.StressAtStart = 70;
     g.HitCount = 7;
     g.PointsAtStart = 5;
-    g.NoStressRelief = -1;
-    g.InPunishment = -1;
-    g.TargetGuilty = -1;
+    g.NoStressRelief = true;
+    g.InPunishment = true;
+    g.TargetGuilty = true;
     g.LastHitInput = 2;
     g.SelectedSlot = -1;
     g.FrameDelayMs = 60;
-    g.GameOver = -1;
+    g.GameOver = true;
 
     StartGame();
 
@@ -44,16 +42,16 @@ TEST_F(MainCycleTest, InitGame_ResetsTheRunningGameButKeepsRecordsAndControls) {
     EXPECT_EQ(g.StressAtStart, 0);
     EXPECT_EQ(g.HitCount, 0);
     EXPECT_EQ(g.PointsAtStart, 0);
-    EXPECT_EQ(g.NoStressRelief, 0);
-    EXPECT_EQ(g.InPunishment, 0);
-    EXPECT_EQ(g.TargetGuilty, 0);
+    EXPECT_FALSE(g.NoStressRelief);
+    EXPECT_FALSE(g.InPunishment);
+    EXPECT_FALSE(g.TargetGuilty);
     EXPECT_EQ(g.LastHitInput, 0);
     EXPECT_EQ(g.SelectedSlot, 0);
     EXPECT_EQ(g.FrameDelayMs, 500);
-    EXPECT_EQ(g.GameOver, 0);
+    EXPECT_FALSE(g.GameOver);
     EXPECT_EQ(g.PhaseStartMs, 0);
     // The first roster frame is already drawn, so the phase has flipped once.
-    EXPECT_EQ(g.AnimPhase, -1);
+    EXPECT_TRUE(g.AnimPhase);
     EXPECT_EQ(random.reseeds, 1);
 }
 
@@ -78,20 +76,20 @@ TEST_F(MainCycleTest, InitGame_LoadsFieldCharacterAndPunchSheets) {
 
 TEST_F(MainCycleTest, GameTick_DoesNothingOnceTheGameIsOver) {
     StartGame();
-    Game().GameOver = -1;
+    State().GameOver = true;
     const int drawsBefore = random.draws;
-    const auto phase = Game().AnimPhase;
-    game::GameTick();
+    const auto phase = State().AnimPhase;
+    game->GameTick();
     EXPECT_EQ(random.draws, drawsBefore);
-    EXPECT_EQ(Game().AnimPhase, phase);
+    EXPECT_EQ(State().AnimPhase, phase);
     EXPECT_EQ(pump.waitCalls, 0);
 }
 
 TEST_F(MainCycleTest, RosterWait_LastsUntilMoreThanTheFrameDelayHasPassed) {
     StartGame();
     clock.now = 1000;
-    game::GameTick();
-    EXPECT_EQ(Game().PhaseStartMs, 1000);
+    game->GameTick();
+    EXPECT_EQ(State().PhaseStartMs, 1000);
     EXPECT_EQ(clock.now, 1501);
 }
 
@@ -99,27 +97,27 @@ TEST_F(MainCycleTest, RosterWait_EndsWhenAPunishmentStarts) {
     StartGame();
     clock.now = 1000;
     MakeGuilty(1);
-    Game().SelectedSlot = 1;
-    pump.At(1100, [] { EXPECT_EQ(game::DecideInput(1), -1); });
-    game::GameTick();
+    State().SelectedSlot = 1;
+    pump.At(1100, [this] { EXPECT_TRUE(game->DecideInput(1)); });
+    game->GameTick();
     EXPECT_EQ(clock.now, 1100);
-    EXPECT_EQ(Game().InPunishment, -1);
-    EXPECT_EQ(Game().PhaseStartMs, 1100);
+    EXPECT_TRUE(State().InPunishment);
+    EXPECT_EQ(State().PhaseStartMs, 1100);
 }
 
 TEST_F(MainCycleTest, RosterWait_EndsWhenTheGameEnds) {
     StartGame();
     clock.now = 0;
-    pump.At(20, [] { game::ShowGameOver(); });
-    game::GameTick();
+    pump.At(20, [this] { game->ShowGameOver(); });
+    game->GameTick();
     EXPECT_EQ(clock.now, 20);
-    EXPECT_EQ(Game().GameOver, -1);
+    EXPECT_TRUE(State().GameOver);
 }
 
 TEST_F(MainCycleTest, RosterWait_SurvivesTheCounterWrappingAround) {
     StartGame();
     clock.now = INT32_MAX - 100;
-    game::GameTick();
+    game->GameTick();
     EXPECT_EQ(clock.now, static_cast<int32_t>(static_cast<uint32_t>(INT32_MAX) - 100u + 501u));
 }
 
@@ -127,14 +125,14 @@ TEST_F(MainCycleTest, Punishment_EndsAtTheFirstTickStrictlyAfterSixSeconds) {
     StartGame();
     MakeGuilty(0);
     clock.now = 10000;
-    ASSERT_EQ(game::DecideInput(1), -1);
+    ASSERT_TRUE(game->DecideInput(1));
     clock.now = 16000;
-    game::GameTick();
-    EXPECT_EQ(Game().InPunishment, -1);
+    game->GameTick();
+    EXPECT_TRUE(State().InPunishment);
     EXPECT_TRUE(messages.shown.empty());
     clock.now = 16001;
-    game::GameTick();
-    EXPECT_EQ(Game().InPunishment, 0);
+    game->GameTick();
+    EXPECT_FALSE(State().InPunishment);
     ASSERT_FALSE(messages.shown.empty());
     EXPECT_EQ(messages.shown.front().caption, "Got 0 pts");
 }
@@ -148,26 +146,26 @@ class JudgeStressTest : public MainCycleTest, public ::testing::WithParamInterfa
 
 TEST_P(JudgeStressTest, JudgeRaisesStressLinearlyOverTheSixSeconds) {
     StartGame();
-    Game().Stress = GetParam().stressAtStart;
-    Game().SelectedSlot = 2;
+    State().Stress = GetParam().stressAtStart;
+    State().SelectedSlot = 2;
     clock.now = 0;
-    ASSERT_EQ(game::DecideInput(1), 0);
-    ASSERT_EQ(Game().InPunishment, -1);
+    ASSERT_FALSE(game->DecideInput(1));
+    ASSERT_TRUE(State().InPunishment);
 
     int previous = GetParam().stressAtStart;
     for (int32_t t = 0; t < 6000; t += 250) {
         clock.now = t;
         // Each burst's pauses move the fake clock on; measure the tick's own rise.
-        game::GameTick();
-        EXPECT_GE(Game().Stress, previous);
-        EXPECT_LE(Game().Stress, GetParam().atEnd);
-        previous = Game().Stress;
+        game->GameTick();
+        EXPECT_GE(State().Stress, previous);
+        EXPECT_LE(State().Stress, GetParam().atEnd);
+        previous = State().Stress;
     }
-    EXPECT_EQ(Game().InPunishment, -1);
+    EXPECT_TRUE(State().InPunishment);
     clock.now = 6001;
-    game::GameTick();
-    EXPECT_EQ(Game().InPunishment, 0);
-    EXPECT_EQ(Game().Stress, GetParam().atEnd);
+    game->GameTick();
+    EXPECT_FALSE(State().InPunishment);
+    EXPECT_EQ(State().Stress, GetParam().atEnd);
 }
 
 INSTANTIATE_TEST_SUITE_P(StressAtStart, JudgeStressTest,
@@ -176,77 +174,77 @@ INSTANTIATE_TEST_SUITE_P(StressAtStart, JudgeStressTest,
 
 TEST_F(MainCycleTest, JudgeTick_StressFollowsTheElapsedTime) {
     StartGame();
-    Game().Stress = 160;
-    Game().SelectedSlot = 0;
+    State().Stress = 160;
+    State().SelectedSlot = 0;
     clock.now = 0;
-    game::DecideInput(2);
+    game->DecideInput(2);
     clock.now = 3000;
     random.fallback = 0.9f;  // no background repaint, row drawn
-    game::GameTick();
+    game->GameTick();
     // 160 + 3000 x (160 \ 4 + 15) \ 6000 = 160 + 27
-    EXPECT_EQ(Game().Stress, 187);
+    EXPECT_EQ(State().Stress, 187);
 }
 
 TEST_F(MainCycleTest, AdjustFrameDelay_BelowTwentyThrowsThePaceBack) {
     StartGame();
-    Game().FrameDelayMs = 30;
-    game::AdjustFrameDelay(-11);
-    EXPECT_EQ(Game().FrameDelayMs, 280);
-    Game().FrameDelayMs = 30;
-    game::AdjustFrameDelay(-10);
-    EXPECT_EQ(Game().FrameDelayMs, 20);
+    State().FrameDelayMs = 30;
+    game->AdjustFrameDelay(-11);
+    EXPECT_EQ(State().FrameDelayMs, 280);
+    State().FrameDelayMs = 30;
+    game->AdjustFrameDelay(-10);
+    EXPECT_EQ(State().FrameDelayMs, 20);
 }
 
 TEST_F(MainCycleTest, AdjustFrameDelay_SettlesAtFiftyNineAfterFortyTwoLevelOneBeatings) {
     StartGame();
     std::vector<int> delays;
     for (int i = 0; i < 42; ++i) {
-        game::AdjustFrameDelay(5 * 1 - Game().FrameDelayMs / 10);
-        delays.push_back(Game().FrameDelayMs);
+        game->AdjustFrameDelay(5 * 1 - State().FrameDelayMs / 10);
+        delays.push_back(State().FrameDelayMs);
     }
     EXPECT_EQ(delays[0], 455);
     EXPECT_EQ(delays[1], 415);
     EXPECT_EQ(delays[2], 379);
     EXPECT_EQ(delays[3], 347);
     EXPECT_EQ(delays.back(), 59);
-    game::AdjustFrameDelay(5 - Game().FrameDelayMs / 10);
-    EXPECT_EQ(Game().FrameDelayMs, 59);
+    game->AdjustFrameDelay(5 - State().FrameDelayMs / 10);
+    EXPECT_EQ(State().FrameDelayMs, 59);
 }
 
 TEST_F(MainCycleTest, ClampedStress_WritesTheClampBack) {
-    Game().Stress = -5;
-    EXPECT_EQ(game::ClampedStress(), 0);
-    EXPECT_EQ(Game().Stress, 0);
-    Game().Stress = 201;
-    EXPECT_EQ(game::ClampedStress(), 200);
-    EXPECT_EQ(Game().Stress, 200);
-    Game().Stress = 137;
-    EXPECT_EQ(game::ClampedStress(), 137);
+    State().Stress = -5;
+    EXPECT_EQ(game->ClampedStress(), 0);
+    EXPECT_EQ(State().Stress, 0);
+    State().Stress = 201;
+    EXPECT_EQ(game->ClampedStress(), 200);
+    EXPECT_EQ(State().Stress, 200);
+    State().Stress = 137;
+    EXPECT_EQ(game->ClampedStress(), 137);
 }
 
 TEST_F(MainCycleTest, ShowGameOver_EndsTheGameAndShowsThePoints) {
     StartGame();
-    game::ShowGameOver();
-    EXPECT_EQ(Game().GameOver, -1);
+    game->ShowGameOver();
+    EXPECT_TRUE(State().GameOver);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "ゲームオーバー 0pts");
     EXPECT_EQ(messages.shown[0].caption, "Fendo");
-    Game().Points = 1234;
-    game::ShowGameOver();
+    State().Points = 1234;
+    game->ShowGameOver();
     EXPECT_EQ(messages.shown[1].text, "ゲームオーバー 1234pts");
 }
 
 TEST_F(MainCycleTest, PunishKeys_AccessorsNarrowAndIgnoreOtherIndexes) {
-    game::SetPunishKey(0, 90);
-    game::SetPunishKey(1, 88);
-    game::SetPunishKey(2, 77);
-    EXPECT_EQ(game::GetPunishKey(0), 90);
-    EXPECT_EQ(game::GetPunishKey(1), 88);
-    EXPECT_EQ(game::GetPunishKey(2), 0);
-    EXPECT_EQ(game::GetPunishKey(-1), 0);
-    EXPECT_EQ(game::GetPunishKeyL(), 90);
-    EXPECT_EQ(game::GetPunishKeyR(), 88);
-    EXPECT_DEATH(game::SetPunishKey(0, 40000), "overflow");
+    game->SetPunishKey(0, 90);
+    game->SetPunishKey(1, 88);
+    game->SetPunishKey(2, 77);
+    EXPECT_EQ(game->GetPunishKey(0), 90);
+    EXPECT_EQ(game->GetPunishKey(1), 88);
+    EXPECT_EQ(game->GetPunishKey(2), 0);
+    EXPECT_EQ(game->GetPunishKey(-1), 0);
+    EXPECT_EQ(game->GetPunishKeyL(), 90);
+    EXPECT_EQ(game->GetPunishKeyR(), 88);
+    EXPECT_DEATH(game->SetPunishKey(0, 40000), "overflow");
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/GameState.h"
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
 
 namespace {
 
-using game::Game;
 
 class PunishmentOutcomeTest : public fakes::GameFixture {
 protected:
@@ -16,10 +14,10 @@ protected:
     }
     void BeatSlot(int slot, int hits, int level = 1, int miss = 1) {
         MakeGuilty(slot, miss, 6, level);
-        Game().SelectedSlot = slot;
-        ASSERT_EQ(game::DecideInput(1), -1);
+        State().SelectedSlot = slot;
+        ASSERT_TRUE(game->DecideInput(1));
         for (int i = 0; i < hits; ++i) {
-            ASSERT_EQ(game::DecideInput(i % 2 == 0 ? 2 : 1), -1);
+            ASSERT_TRUE(game->DecideInput(i % 2 == 0 ? 2 : 1));
         }
     }
 };
@@ -27,14 +25,14 @@ protected:
 TEST_F(PunishmentOutcomeTest, Beating_UpdatesRecordsAnnouncesDeathAndEnrolsASuccessor) {
     FendorIn(2).SetName("ポチ");
     BeatSlot(2, 10);  // 12 x 10 x 1 x 6 \ 1 = 720
-    Game().Points = 720;
+    State().Points = 720;
     random.Push(1, 32);  // successor's name after the six level-ups
     for (int slot = 0; slot < 6; ++slot) random.script.push_front(0.0f);
-    game::EndPunishment();
+    game->EndPunishment();
 
-    EXPECT_EQ(Game().MaxKnockOutScore, 720);
-    EXPECT_EQ(Game().HiScore, 720);
-    EXPECT_EQ(Game().MaxHits, 10);
+    EXPECT_EQ(State().MaxKnockOutScore, 720);
+    EXPECT_EQ(State().HiScore, 720);
+    EXPECT_EQ(State().MaxHits, 10);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, "ポチは息絶えました．");
     EXPECT_EQ(messages.shown[0].caption, "Got 720 pts");
@@ -42,42 +40,42 @@ TEST_F(PunishmentOutcomeTest, Beating_UpdatesRecordsAnnouncesDeathAndEnrolsASucc
     EXPECT_EQ(messages.shown[1].caption, "Fendo");
     EXPECT_EQ(FendorIn(2).Name(), "シルキリ");
     EXPECT_EQ(FendorIn(2).Lv(), 1);
-    EXPECT_EQ(Game().FrameDelayMs, 455);
-    EXPECT_EQ(Game().HitCount, 0);
-    EXPECT_EQ(Game().InPunishment, 0);
-    EXPECT_EQ(Game().TargetGuilty, 0);
-    EXPECT_EQ(Game().LastHitInput, 0);
-    EXPECT_EQ(Game().PointsAtStart, 0);
-    EXPECT_EQ(Game().StressAtStart, 0);
-    EXPECT_EQ(Game().SelectedSlot, 2);
-    EXPECT_EQ(Game().Points, 720);
+    EXPECT_EQ(State().FrameDelayMs, 455);
+    EXPECT_EQ(State().HitCount, 0);
+    EXPECT_FALSE(State().InPunishment);
+    EXPECT_FALSE(State().TargetGuilty);
+    EXPECT_EQ(State().LastHitInput, 0);
+    EXPECT_EQ(State().PointsAtStart, 0);
+    EXPECT_EQ(State().StressAtStart, 0);
+    EXPECT_EQ(State().SelectedSlot, 2);
+    EXPECT_EQ(State().Points, 720);
 }
 
 TEST_F(PunishmentOutcomeTest, Beating_RecordsAreReplacedOnlyByGreaterValues) {
-    Game().MaxKnockOutScore = 144;
-    Game().MaxHits = 2;
-    Game().HiScore = 100000;
+    State().MaxKnockOutScore = 144;
+    State().MaxHits = 2;
+    State().HiScore = 100000;
     BeatSlot(0, 2);  // knock-out score 144, equal to the record
-    game::EndPunishment();
-    EXPECT_EQ(Game().MaxKnockOutScore, 144);
-    EXPECT_EQ(Game().MaxHits, 2);
-    EXPECT_EQ(Game().HiScore, 100000);
+    game->EndPunishment();
+    EXPECT_EQ(State().MaxKnockOutScore, 144);
+    EXPECT_EQ(State().MaxHits, 2);
+    EXPECT_EQ(State().HiScore, 100000);
 
     BeatSlot(1, 3);
-    game::EndPunishment();
-    EXPECT_EQ(Game().MaxKnockOutScore, 216);
-    EXPECT_EQ(Game().MaxHits, 3);
+    game->EndPunishment();
+    EXPECT_EQ(State().MaxKnockOutScore, 216);
+    EXPECT_EQ(State().MaxHits, 3);
 }
 
 TEST_F(PunishmentOutcomeTest, BeatingWithoutHits_StillKills) {
-    Game().MaxHits = 4;
-    Game().MaxKnockOutScore = 10;
+    State().MaxHits = 4;
+    State().MaxKnockOutScore = 10;
     BeatSlot(4, 0);
-    game::EndPunishment();
+    game->EndPunishment();
     ASSERT_GE(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].caption, "Got 0 pts");
-    EXPECT_EQ(Game().MaxHits, 4);
-    EXPECT_EQ(Game().MaxKnockOutScore, 10);
+    EXPECT_EQ(State().MaxHits, 4);
+    EXPECT_EQ(State().MaxKnockOutScore, 10);
 }
 
 TEST_F(PunishmentOutcomeTest, Beating_EveryFendorGainsLevels) {
@@ -87,7 +85,7 @@ TEST_F(PunishmentOutcomeTest, Beating_EveryFendorGainsLevels) {
     }
     BeatSlot(5, 1, 10);
     for (int slot = 0; slot < 6; ++slot) random.Push(4, 4);
-    game::EndPunishment();
+    game->EndPunishment();
     for (int slot = 0; slot < 5; ++slot) {
         EXPECT_EQ(FendorIn(slot).Lv(), 14) << slot;
     }
@@ -104,7 +102,7 @@ TEST_F(PunishmentOutcomeTest, BeatenFendorGraduating_ShowsFourMessagesInOrder) {
     random.Push(0, 9);
     for (int slot = 2; slot < 6; ++slot) random.Push(0, 10);
     random.Push(13, 32);  // the beaten slot's new Fendor: アルファ
-    game::EndPunishment();
+    game->EndPunishment();
     ASSERT_EQ(messages.shown.size(), 4u);
     EXPECT_EQ(messages.shown[0].text, "ロウは息絶えました．");
     EXPECT_EQ(messages.shown[1].text, "ロウは卒業しました．");
@@ -122,20 +120,20 @@ class JudgePenaltyTest : public PunishmentOutcomeTest,
                          public ::testing::WithParamInterface<PenaltyCase> {};
 
 TEST_P(JudgePenaltyTest, InnocentPick_CostsAQuarterPlusFifteen) {
-    Game().Stress = GetParam().stressAtStart;
-    Game().Points = 300;
-    Game().HitCount = 0;
-    Game().SelectedSlot = 3;
-    ASSERT_EQ(game::DecideInput(2), 0);
-    game::EndPunishment();
-    EXPECT_EQ(Game().Stress, GetParam().after);
+    State().Stress = GetParam().stressAtStart;
+    State().Points = 300;
+    State().HitCount = 0;
+    State().SelectedSlot = 3;
+    ASSERT_FALSE(game->DecideInput(2));
+    game->EndPunishment();
+    EXPECT_EQ(State().Stress, GetParam().after);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "無実のフェンドルを殴ってしまって裁判官に殴られストレスアップ");
     EXPECT_EQ(messages.shown[0].caption, "Fendo");
-    EXPECT_EQ(Game().Points, 300);
-    EXPECT_EQ(Game().FrameDelayMs, 500);
-    EXPECT_EQ(Game().InPunishment, 0);
+    EXPECT_EQ(State().Points, 300);
+    EXPECT_EQ(State().FrameDelayMs, 500);
+    EXPECT_FALSE(State().InPunishment);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stress, JudgePenaltyTest,

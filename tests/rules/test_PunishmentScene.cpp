@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/GameState.h"
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
 
 namespace {
 
-using game::Game;
-using game::PlayPunch;
 
 class PunishmentSceneTest : public fakes::GameFixture {
 protected:
@@ -16,8 +13,8 @@ protected:
         StartGame();
         clock.now = 1000;
         MakeGuilty(0);
-        Game().SelectedSlot = 0;
-        ASSERT_EQ(game::DecideInput(1), -1);
+        State().SelectedSlot = 0;
+        ASSERT_TRUE(game->DecideInput(1));
     }
 
     // One burst: no background repaint, then the two row offsets.
@@ -30,7 +27,7 @@ protected:
 
 TEST_F(PunishmentSceneTest, Burst_DrawsTheFistAndItsTrailFortyPixelsApart) {
     ScriptBurst(0, 0);
-    PlayPunch("b", 6000);
+    game->PlayPunch("b", 6000);
     // The test punch cells mark their top-left pixel.
     for (int x : {180, 140, 100, 60}) {
         EXPECT_EQ(picMain.Pixel(x, 30), fakes::kTrailColour) << x;
@@ -44,7 +41,7 @@ TEST_F(PunishmentSceneTest, Burst_DrawsTheFistAndItsTrailFortyPixelsApart) {
 
 TEST_F(PunishmentSceneTest, Burst_RowFollowsTheRandomOffsets) {
     ScriptBurst(100, 70);
-    PlayPunch("b", 6000);
+    game->PlayPunch("b", 6000);
     EXPECT_EQ(picMain.Pixel(200, 130), fakes::kTrailColour);
     EXPECT_EQ(picMain.Pixel(80, 130), fakes::kTrailColour);
 }
@@ -52,7 +49,7 @@ TEST_F(PunishmentSceneTest, Burst_RowFollowsTheRandomOffsets) {
 TEST_F(PunishmentSceneTest, Burst_StopsWhenTheSceneTimeIsOverButStillSounds) {
     ScriptBurst(0, 0);
     clock.now = 1000 + 6001;
-    PlayPunch("b", 6000);
+    game->PlayPunch("b", 6000);
     EXPECT_EQ(picMain.Pixel(180, 30), fakes::kBeatingColour);
     EXPECT_EQ(sound.played.size(), 1u);
     EXPECT_EQ(clock.sleptMs, 0);
@@ -63,15 +60,15 @@ TEST_F(PunishmentSceneTest, OneBurstInTen_RepaintsTheSceneFirst) {
     random.Push(0, 5);
     random.Push(0, 100);
     random.Push(0, 70);
-    PlayPunch("b", 6000);
+    game->PlayPunch("b", 6000);
     EXPECT_EQ(picMain.Pixel(399, 199), fakes::kBeatingColour);
 }
 
 TEST_F(PunishmentSceneTest, OutsideAPunishment_OnlyTheRepaintCanHappen) {
-    Game().InPunishment = 0;
+    State().InPunishment = false;
     picMain.Fill(0x00112233);
     random.Push(0, 5);
-    PlayPunch("b", 6000);
+    game->PlayPunch("b", 6000);
     EXPECT_EQ(picMain.Pixel(0, 0), fakes::kBeatingColour);
     EXPECT_TRUE(sound.played.empty());
     EXPECT_TRUE(random.script.empty());
@@ -79,8 +76,8 @@ TEST_F(PunishmentSceneTest, OutsideAPunishment_OnlyTheRepaintCanHappen) {
 
 TEST_F(PunishmentSceneTest, GameEndingMidBurst_StopsItAtTheNextStep) {
     ScriptBurst(0, 0);
-    pump.Soon([] { game::ShowGameOver(); });
-    PlayPunch("b", 6000);
+    pump.Soon([this] { game->ShowGameOver(); });
+    game->PlayPunch("b", 6000);
     EXPECT_EQ(picMain.Pixel(180, 30), fakes::kBeatingColour);
     EXPECT_EQ(clock.sleptMs, 0);
 }
@@ -90,9 +87,9 @@ TEST_F(PunishmentSceneTest, BurstsNest_AHitDuringAStepPlaysAWholeBurstFirst) {
     // The nested burst's row is 60 pixels lower.
     pump.Soon([this] {
         ScriptBurst(60, 0);
-        PlayPunch("b", 6000);
+        game->PlayPunch("b", 6000);
     });
-    PlayPunch("b", 6000);
+    game->PlayPunch("b", 6000);
     EXPECT_EQ(sound.played.size(), 2u);
     EXPECT_EQ(picMain.Pixel(150, 90), fakes::kTrailColour);
     EXPECT_EQ(picMain.Pixel(30, 90), fakes::kTrailColour);

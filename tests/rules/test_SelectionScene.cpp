@@ -9,7 +9,6 @@
 
 namespace {
 
-using game::Game;
 using fakes::PartColour;
 
 class SelectionSceneTest : public fakes::GameFixture {
@@ -37,9 +36,9 @@ TEST_F(SelectionSceneTest, Anchors_FollowTheTwoRows) {
 }
 
 TEST_F(SelectionSceneTest, CalmFrame_DrawsEveryPartAtItsPlaceAndAlternatesFrames) {
-    Game().Stress = 37;
-    ASSERT_EQ(Game().AnimPhase, -1);
-    game::DrawRoster();
+    State().Stress = 37;
+    ASSERT_TRUE(State().AnimPhase);
+    game->DrawRoster();
     for (int slot = 0; slot < 6; ++slot) {
         for (int part = 0; part < 6; ++part) {
             // Phase -1: parts 4 and 5 show frame 1, the others frame 0.
@@ -48,19 +47,19 @@ TEST_F(SelectionSceneTest, CalmFrame_DrawsEveryPartAtItsPlaceAndAlternatesFrames
                 << "slot " << slot << " part " << part;
         }
     }
-    EXPECT_EQ(Game().AnimPhase, 0);
-    EXPECT_EQ(Game().Stress, 37);
+    EXPECT_FALSE(State().AnimPhase);
+    EXPECT_EQ(State().Stress, 37);
 
-    game::DrawRoster();
+    game->DrawRoster();
     for (int part = 0; part < 6; ++part) {
         EXPECT_EQ(PartPixel(4, part), PartColour(part, part >= 4 ? 0 : 1));
     }
-    EXPECT_EQ(Game().AnimPhase, -1);
+    EXPECT_TRUE(State().AnimPhase);
 }
 
 TEST_F(SelectionSceneTest, Frame_RestoresTheBackgroundFirst) {
     picMain.Fill(0x00123456);
-    game::DrawRoster();
+    game->DrawRoster();
     EXPECT_EQ(picMain.Pixel(0, 0), fakes::kFieldColour);
     EXPECT_EQ(picMain.Pixel(399, 199), fakes::kFieldColour);
     // Transparent parts of a cell leave the background alone.
@@ -68,24 +67,24 @@ TEST_F(SelectionSceneTest, Frame_RestoresTheBackgroundFirst) {
 }
 
 TEST_F(SelectionSceneTest, Frame_DoesNothingDuringAPunishment) {
-    Game().InPunishment = -1;
+    State().InPunishment = true;
     picMain.Fill(0x00123456);
-    const auto phase = Game().AnimPhase;
-    game::DrawRoster();
+    const auto phase = State().AnimPhase;
+    game->DrawRoster();
     EXPECT_EQ(picMain.Pixel(0, 0), 0x00123456u);
-    EXPECT_EQ(Game().AnimPhase, phase);
+    EXPECT_EQ(State().AnimPhase, phase);
 }
 
 TEST_F(SelectionSceneTest, Misdeeds_AddTheirSeverityToStressThenClamp) {
     MakeGuilty(1, 3);
     MakeGuilty(4, 2);
-    Game().Stress = 10;
-    game::DrawRoster();
-    EXPECT_EQ(Game().Stress, 15);
+    State().Stress = 10;
+    game->DrawRoster();
+    EXPECT_EQ(State().Stress, 15);
     MakeGuilty(0, 4);
-    Game().Stress = 198;
-    game::DrawRoster();
-    EXPECT_EQ(Game().Stress, 200);
+    State().Stress = 198;
+    game->DrawRoster();
+    EXPECT_EQ(State().Stress, 200);
 }
 
 TEST_F(SelectionSceneTest, WorstMisdeed_JerksOnePartAndSwapsTheWalk) {
@@ -93,7 +92,7 @@ TEST_F(SelectionSceneTest, WorstMisdeed_JerksOnePartAndSwapsTheWalk) {
     random.Push(2, 5);  // twitch part 2
     random.Push(1, 1);  // keep the sign
     random.Push(0, 1);  // along x
-    game::DrawRoster();
+    game->DrawRoster();
     // Phase was -1; amplitude 4 inverts every part's flag.
     EXPECT_EQ(PartPixel(0, 0), PartColour(0, 1));
     EXPECT_EQ(PartPixel(0, 4), PartColour(4, 0));
@@ -110,7 +109,7 @@ TEST_F(SelectionSceneTest, NegatedJerk_KeepsThatPartInStep) {
     random.Push(5, 5);  // twitch part 5
     random.Push(0, 1);  // negate: amplitude -4
     random.Push(1, 1);  // along y
-    game::DrawRoster();
+    game->DrawRoster();
     EXPECT_EQ(PartPixel(3, 5, 0, -4), PartColour(5, 1));
     EXPECT_EQ(PartPixel(3, 4), PartColour(4, 0));
     EXPECT_EQ(PartPixel(3, 0), PartColour(0, 1));
@@ -122,7 +121,7 @@ TEST_F(SelectionSceneTest, MildMisdeed_KeepsTheWalkAndMovesByItsSeverity) {
     random.Push(1, 5);  // twitch part 1, the head
     random.Push(1, 1);
     random.Push(1, 1);  // along y, +2
-    game::DrawRoster();
+    game->DrawRoster();
     EXPECT_EQ(PartPixel(2, 1, 0, 2), PartColour(1, 0));
     EXPECT_EQ(PartPixel(2, 4), PartColour(4, 1));
 }
@@ -137,8 +136,8 @@ TEST_F(SelectionSceneTest, SlotInfoAt_UsesInclusiveBandsAndTheUpperRowWinsAtTheS
                           {200, 130, -1}, {199, 100, -1}, {351, 100, -1}, {300, 179, -1},
                           {391, 150, -1}, {250, 79, -1}};
     for (const Case& c : cases) {
-        const std::string text = game::SlotInfoAt(c.x, c.y);
-        EXPECT_EQ(Game().SelectedSlot, c.slot) << c.x << "," << c.y;
+        const std::string text = game->SlotInfoAt(c.x, c.y);
+        EXPECT_EQ(State().SelectedSlot, c.slot) << c.x << "," << c.y;
         if (c.slot < 0) {
             EXPECT_EQ(text, "");
         } else {
@@ -148,31 +147,31 @@ TEST_F(SelectionSceneTest, SlotInfoAt_UsesInclusiveBandsAndTheUpperRowWinsAtTheS
 }
 
 TEST_F(SelectionSceneTest, SlotInfoAt_KeyboardOnlyShowsNothingAndKeepsTheSlot) {
-    Game().InputMode = 2;
-    Game().SelectedSlot = 4;
-    EXPECT_EQ(game::SlotInfoAt(220, 100), "");
-    EXPECT_EQ(Game().SelectedSlot, 4);
-    EXPECT_EQ(game::SlotInfoAt(0, 0), "");
-    EXPECT_EQ(Game().SelectedSlot, 4);
+    State().InputMode = 2;
+    State().SelectedSlot = 4;
+    EXPECT_EQ(game->SlotInfoAt(220, 100), "");
+    EXPECT_EQ(State().SelectedSlot, 4);
+    EXPECT_EQ(game->SlotInfoAt(0, 0), "");
+    EXPECT_EQ(State().SelectedSlot, 4);
 }
 
 TEST_F(SelectionSceneTest, SlotInfoAt_DuringAPunishmentShowsThePunishedFendor) {
     FendorIn(3).SetName("ポチ");
     FendorIn(3).SetLv(7);
-    Game().SelectedSlot = 3;
-    Game().InPunishment = -1;
-    EXPECT_EQ(game::SlotInfoAt(0, 0), "ポチ; Lv7");
-    EXPECT_EQ(game::SlotInfoAt(220, 100), "ポチ; Lv7");
-    EXPECT_EQ(Game().SelectedSlot, 3);
+    State().SelectedSlot = 3;
+    State().InPunishment = true;
+    EXPECT_EQ(game->SlotInfoAt(0, 0), "ポチ; Lv7");
+    EXPECT_EQ(game->SlotInfoAt(220, 100), "ポチ; Lv7");
+    EXPECT_EQ(State().SelectedSlot, 3);
 }
 
 TEST_F(SelectionSceneTest, RemovedBackground_KeepsTheOldPictureAndTheGameGoesOn) {
     std::filesystem::remove(appFolder / "fdata" / "default_m.bmp");
     picMain.Fill(0x00123456);
-    game::DrawRoster();
+    game->DrawRoster();
     EXPECT_EQ(picMain.Pixel(0, 0), 0x00123456u);
     EXPECT_EQ(PartPixel(0, 1), PartColour(1, 0));
-    EXPECT_EQ(Game().AnimPhase, 0);
+    EXPECT_FALSE(State().AnimPhase);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "core/GameState.h"
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
 #include "platform/ProfileFile.h"
@@ -13,7 +12,6 @@
 
 namespace {
 
-using game::Game;
 
 class GameWindowTest : public fakes::GameFixture {
 protected:
@@ -21,7 +19,7 @@ protected:
 
     void SetUp() override {
         GameFixture::SetUp();
-        window = std::make_unique<GameWindow>(pump, appFolder.string() + "/");
+        window = std::make_unique<GameWindow>(*game, pump);
     }
     void TearDown() override {
         window.reset();
@@ -34,7 +32,7 @@ protected:
     }
     // Starts the game the way Main does, without entering its loop.
     void StartInWindow() {
-        game::InitGame(window->PlayFieldSurface(), picFendor, picPunch, picMirror);
+        game->InitGame(window->PlayFieldSurface(), picFendor, picPunch, picMirror);
         messages.shown.clear();
     }
     QWidget* PlayField() { return window->findChild<QWidget*>("picMain"); }
@@ -68,11 +66,11 @@ TEST_F(GameWindowTest, Layout_FollowsTheTwipsGrid) {
 
 TEST_F(GameWindowTest, ShowScores_WritesEveryLabel) {
     StartInWindow();
-    Game().Points = 12345;
-    Game().HiScore = 40000;
-    Game().MaxKnockOutScore = 9000;
-    Game().MaxHits = 75;
-    Game().HitCount = 40;
+    State().Points = 12345;
+    State().HiScore = 40000;
+    State().MaxKnockOutScore = 9000;
+    State().MaxHits = 75;
+    State().HitCount = 40;
     window->ShowScores();
     EXPECT_EQ(Text("lblPoints"), "12345 pts");
     EXPECT_EQ(Text("lblHiScore"), "HiSc: 40000 pts");
@@ -80,12 +78,12 @@ TEST_F(GameWindowTest, ShowScores_WritesEveryLabel) {
     EXPECT_EQ(Text("lblMaxHits"), "MaxHits: 75 hits (12 hps)");
     EXPECT_EQ(Text("lblHits"), "40 Hits");
     EXPECT_EQ(Text("lblHPS"), "6hps (hits per sec.)");
-    Game().HitCount = 5;
-    Game().Points = -3;
+    State().HitCount = 5;
+    State().Points = -3;
     window->ShowScores();
     EXPECT_EQ(Text("lblHPS"), "0hps (hits per sec.)");
     EXPECT_EQ(Text("lblPoints"), "-3 pts");
-    Game().HitCount = 6;
+    State().HitCount = 6;
     window->ShowScores();
     EXPECT_EQ(Text("lblHPS"), "1hps (hits per sec.)");
 }
@@ -103,20 +101,20 @@ TEST_F(GameWindowTest, ShowStress_DrawsTheBarAndThePercentage) {
     window->ShowStress(199);
     EXPECT_EQ(Text("lblStress"), "99");
     EXPECT_EQ(window->StressBarWidth(), 231);
-    EXPECT_EQ(Game().GameOver, 0);
+    EXPECT_FALSE(State().GameOver);
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(GameWindowTest, StressOfTwoHundred_EndsTheGameAndSavesTheRecords) {
     StartInWindow();
     window->show();
-    Game().Points = 77;
-    Game().HiScore = 50;
+    State().Points = 77;
+    State().HiScore = 50;
     bool titleShown = false;
     window->onGameEnded = [&] { titleShown = true; };
     window->ShowStress(200);
     EXPECT_EQ(window->StressBarWidth(), 233);
-    EXPECT_EQ(Game().GameOver, -1);
+    EXPECT_TRUE(State().GameOver);
     EXPECT_FALSE(window->isVisible());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "ゲームオーバー 77pts");
@@ -135,14 +133,14 @@ TEST_F(GameWindowTest, MouseMove_ShowsTheFendorUnderThePointer) {
     FendorIn(4).SetName("ネイ");
     window->picMain_MouseMove(0, 0, 300.6f, 140.0f);
     EXPECT_EQ(Text("lblFendorData"), QStringLiteral("ネイ; Lv1"));
-    EXPECT_EQ(Game().SelectedSlot, 4);
+    EXPECT_EQ(State().SelectedSlot, 4);
     // 250.5 rounds to the even 250: still the first slot.
     window->picMain_MouseMove(0, 0, 250.5f, 100.0f);
-    EXPECT_EQ(Game().SelectedSlot, 0);
+    EXPECT_EQ(State().SelectedSlot, 0);
     window->picMain_MouseMove(0, 0, 10.0f, 10.0f);
     EXPECT_EQ(Text("lblFendorData"), "");
-    EXPECT_EQ(Game().SelectedSlot, -1);
-    Game().InputMode = 2;
+    EXPECT_EQ(State().SelectedSlot, -1);
+    State().InputMode = 2;
     window->picMain_MouseMove(0, 0, 300.0f, 140.0f);
     EXPECT_EQ(Text("lblFendorData"), "");
 }
@@ -151,14 +149,14 @@ TEST_F(GameWindowTest, Pick_DoesNotRefreshTheLabelsButEachHitDoes) {
     StartInWindow();
     window->ShowScores();
     MakeGuilty(1, 1, 6, 2);
-    Game().SelectedSlot = 1;
-    Game().Stress = 50;
+    State().SelectedSlot = 1;
+    State().Stress = 50;
     window->picMain_MouseDown(1, 0, 0, 0);
-    EXPECT_EQ(Game().TargetGuilty, -1);
+    EXPECT_TRUE(State().TargetGuilty);
     EXPECT_TRUE(sound.played.empty());
-    Game().Points = 999;  // a selection would have shown this
+    State().Points = 999;  // a selection would have shown this
     window->ShowScores();
-    Game().Points = 0;
+    State().Points = 0;
     window->picMain_MouseDown(2, 0, 0, 0);
     EXPECT_EQ(Text("lblPoints"), "144 pts");
     EXPECT_EQ(Text("lblHits"), "1 Hits");
@@ -172,12 +170,12 @@ TEST_F(GameWindowTest, Pick_DoesNotRefreshTheLabelsButEachHitDoes) {
 TEST_F(GameWindowTest, HitDuringABurst_IsCountedInsideItWithABurstOfItsOwn) {
     StartInWindow();
     MakeGuilty(5, 1, 6, 1);
-    Game().SelectedSlot = 5;
+    State().SelectedSlot = 5;
     window->picMain_MouseDown(1, 0, 0, 0);
     // Arrives while the first hit's burst pumps events.
     pump.Soon([this] { window->picMain_MouseDown(1, 0, 0, 0); });
     window->picMain_MouseDown(2, 0, 0, 0);
-    EXPECT_EQ(Game().HitCount, 2);
+    EXPECT_EQ(State().HitCount, 2);
     EXPECT_EQ(sound.played.size(), 2u);
     EXPECT_EQ(Text("lblHits"), "2 Hits");
     EXPECT_EQ(clock.sleptMs, 24);
@@ -188,12 +186,12 @@ TEST_F(GameWindowTest, HitAfterTheTime_IsCountedThenClosesThePunishment) {
     StartInWindow();
     clock.now = 100;
     MakeGuilty(0);
-    Game().SelectedSlot = 0;
+    State().SelectedSlot = 0;
     window->picMain_MouseDown(1, 0, 0, 0);
     clock.now = 100 + 6500;
     window->picMain_MouseDown(2, 0, 0, 0);
-    EXPECT_EQ(Game().InPunishment, 0);
-    EXPECT_EQ(Game().MaxHits, 1);
+    EXPECT_FALSE(State().InPunishment);
+    EXPECT_EQ(State().MaxHits, 1);
     ASSERT_GE(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].caption, "Got 72 pts");
     // The burst after the close only ever repaints; it sounds nothing.
@@ -203,24 +201,24 @@ TEST_F(GameWindowTest, HitAfterTheTime_IsCountedThenClosesThePunishment) {
 TEST_F(GameWindowTest, Events_DoubleClicksCountAsPressesAndKeysBecomeKeyCodes) {
     StartInWindow();
     MakeGuilty(2);
-    Game().SelectedSlot = 2;
+    State().SelectedSlot = 2;
     Click(Qt::LeftButton);
-    ASSERT_EQ(Game().InPunishment, -1);
+    ASSERT_TRUE(State().InPunishment);
     Click(Qt::RightButton);
     Click(Qt::LeftButton, QEvent::MouseButtonDblClick);
     Click(Qt::RightButton, QEvent::MouseButtonDblClick);
-    EXPECT_EQ(Game().HitCount, 3);
-    game::EndPunishment();
+    EXPECT_EQ(State().HitCount, 3);
+    game->EndPunishment();
 
-    Game().InputMode = 2;
+    State().InputMode = 2;
     MakeGuilty(4);
     Key(Qt::Key_X, Qt::ShiftModifier);
-    EXPECT_EQ(Game().SelectedSlot, 4);
-    EXPECT_EQ(Game().TargetGuilty, -1);
+    EXPECT_EQ(State().SelectedSlot, 4);
+    EXPECT_TRUE(State().TargetGuilty);
     Key(Qt::Key_Right);
     Key(Qt::Key_Left);
     Key(Qt::Key_4, Qt::KeypadModifier);
-    EXPECT_EQ(Game().HitCount, 2);
+    EXPECT_EQ(State().HitCount, 2);
 }
 
 TEST_F(GameWindowTest, Main_RunsAGameUntilTheWindowCloses) {
@@ -235,8 +233,8 @@ TEST_F(GameWindowTest, Main_RunsAGameUntilTheWindowCloses) {
     pump.At(3000, [this] { window->close(); });
     window->Main();
 
-    EXPECT_EQ(Game().GameOver, -1);
-    EXPECT_EQ(Game().HitCount, 10);
+    EXPECT_TRUE(State().GameOver);
+    EXPECT_EQ(State().HitCount, 10);
     ASSERT_FALSE(messages.shown.empty());
     // 12 x 10 x 1 x 6 \ 2: the points of the unfinished beating are shown...
     EXPECT_EQ(messages.shown.back().text, "ゲームオーバー 360pts");
@@ -260,7 +258,7 @@ TEST_F(GameWindowTest, Main_ASecondGameInTheSameWindowEndsTheSameWay) {
 TEST_F(GameWindowTest, Main_SettlesABeatingAndGoesBackToTheRoster) {
     pump.At(600, [this] {
         MakeGuilty(0);
-        Game().SelectedSlot = 0;
+        State().SelectedSlot = 0;
         window->picMain_MouseDown(2, 0, 0, 0);
     });
     pump.At(650, [this] { window->picMain_MouseDown(1, 0, 0, 0); });
@@ -272,7 +270,7 @@ TEST_F(GameWindowTest, Main_SettlesABeatingAndGoesBackToTheRoster) {
     EXPECT_EQ(Ini("Scores", "MaxHits"), "2");
     EXPECT_EQ(Ini("Scores", "HiScore"), "144");
     EXPECT_EQ(Ini("Scores", "MaxKnockOutScore"), "144");
-    EXPECT_EQ(Game().FrameDelayMs, 455);
+    EXPECT_EQ(State().FrameDelayMs, 455);
     EXPECT_EQ(Text("lblHits"), "0 Hits");
 }
 
