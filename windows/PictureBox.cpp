@@ -94,6 +94,10 @@ void PictureBox::ReportPress(QMouseEvent* event) {
         return;
     }
     const QPointF at = event->position() - QPointF(kBorder, kBorder);
+    // The frame is decoration: only presses on the picture itself reach the game.
+    if (at.x() < 0 || at.y() < 0 || at.x() >= surface_.Width() || at.y() >= surface_.Height()) {
+        return;
+    }
     onMouseDown(button, ShiftMask(event->modifiers()), static_cast<float>(at.x()),
                 static_cast<float>(at.y()));
 }

@@ -36,8 +36,8 @@ protected:
         messages.shown.clear();
     }
     QWidget* PlayField() { return window->findChild<QWidget*>("picMain"); }
-    void Click(Qt::MouseButton button, QEvent::Type type = QEvent::MouseButtonPress) {
-        const QPointF at(100, 100);
+    void Click(Qt::MouseButton button, QEvent::Type type = QEvent::MouseButtonPress,
+               QPointF at = QPointF(100, 100)) {
         QMouseEvent event(type, at, PlayField()->mapToGlobal(at), button, button, Qt::NoModifier);
         QCoreApplication::sendEvent(PlayField(), &event);
     }
@@ -219,6 +219,33 @@ TEST_F(GameWindowTest, Events_DoubleClicksCountAsPressesAndKeysBecomeKeyCodes) {
     Key(Qt::Key_Left);
     Key(Qt::Key_4, Qt::KeypadModifier);
     EXPECT_EQ(State().HitCount, 2);
+}
+
+TEST_F(GameWindowTest, Presses_CountOnlyInsideTheDrawingAreaNotOnItsFrame) {
+    StartInWindow();
+    MakeGuilty(2);
+    State().SelectedSlot = 2;
+    Click(Qt::LeftButton);
+    ASSERT_TRUE(State().TargetGuilty);
+    // Widget coordinates: the drawing area is (2, 2) to (401, 201) inside a 2-pixel frame.
+    struct Case {
+        QPointF at;
+        bool counts;
+    };
+    const Case cases[] = {
+        {{0, 0}, false},      {{1.9, 100}, false},  {{100, 1}, false},   {{402, 100}, false},
+        {{100, 202.5}, false}, {{403, 203}, false}, {{2, 2}, true},      {{401.9, 201.9}, true},
+    };
+    int expectedHits = 0;
+    bool right = true;
+    for (const Case& c : cases) {
+        Click(right ? Qt::RightButton : Qt::LeftButton, QEvent::MouseButtonPress, c.at);
+        if (c.counts) {
+            ++expectedHits;
+            right = !right;
+        }
+        EXPECT_EQ(State().HitCount, expectedHits) << c.at.x() << "," << c.at.y();
+    }
 }
 
 TEST_F(GameWindowTest, Main_RunsAGameUntilTheWindowCloses) {
