@@ -1,5 +1,7 @@
 #include "platform/qt/QtMessageBox.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 #include <QString>
 
@@ -12,6 +14,10 @@ void QtMessageBox::Show(std::string_view text, std::string_view caption) {
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                     QMessageBox::Ok, parent);
     box.setObjectName("fendoMessageBox");
+    // Some desktop styles put an icon on every dialog button; the game's boxes stay plain.
+    for (QAbstractButton* button : box.buttons()) {
+        button->setIcon(QIcon());
+    }
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
