@@ -199,9 +199,14 @@ TEST_F(FendorTest, LvUp_ZeroIncreaseGainsARandomZeroToSense) {
     EXPECT_EQ(fendor.Lv(), 12);
 }
 
-TEST_F(FendorTest, LvUp_PastAHundredGraduatesWithTwoBoxes) {
+TEST_F(FendorTest, LvUp_OnlyPastAHundredGraduatesWithTwoBoxes) {
     CreateWith(32, 0);
-    fendor.SetLv(100);
+    fendor.SetLv(99);
+    fendor.LvUp(true, 1);
+    EXPECT_EQ(fendor.Lv(), 100);
+    EXPECT_EQ(fendor.Name(), "ポチ");
+    EXPECT_TRUE(messages.shown.empty());
+
     random.Push(1, 32);
     random.Push(3, 9);
     fendor.LvUp(true, 1);

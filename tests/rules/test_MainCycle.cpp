@@ -91,6 +91,20 @@ TEST_F(MainCycleTest, RosterWait_LastsUntilMoreThanTheFrameDelayHasPassed) {
     game->GameTick();
     EXPECT_EQ(State().PhaseStartMs, 1000);
     EXPECT_EQ(clock.now, 1501);
+
+    // Input that picks nobody wakes the wait, which then goes on to the same end,
+    // even when it arrives at exactly the frame delay.
+    for (const int32_t wakeAt : {2600, 3000}) {
+        clock.now = 2500;
+        bool woken = false;
+        pump.At(wakeAt, [this, &woken] {
+            woken = true;
+            EXPECT_FALSE(game->DecideInput(4));
+        });
+        game->GameTick();
+        EXPECT_TRUE(woken) << wakeAt;
+        EXPECT_EQ(clock.now, 3001) << wakeAt;
+    }
 }
 
 TEST_F(MainCycleTest, RosterWait_EndsWhenAPunishmentStarts) {
