@@ -20,6 +20,11 @@ namespace game {
 // game from inside them; every operation is written to be re-entered.
 class Game {
 public:
+    // Each hit plays its burst, and the next hit arrives inside it: a person
+    // at full speed nests about thirty deep. Past this depth a hit still
+    // counts, only its own burst is skipped, so a flood cannot exhaust the stack.
+    static constexpr int32_t kMaxNestedBursts = 100;
+
     explicit Game(Services services);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -86,6 +91,7 @@ private:
 
     Services world_;
     GameState state_;
+    int32_t burstDepth_ = 0;
 };
 
 }  // namespace game

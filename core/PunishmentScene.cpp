@@ -18,6 +18,15 @@ constexpr int32_t kStepWidth = 40;
 }  // namespace
 
 void Game::PlayPunch(std::string_view sceneLetter, int32_t durationMs) {
+    if (burstDepth_ >= kMaxNestedBursts) {
+        return;
+    }
+    ++burstDepth_;
+    struct DepthGuard {
+        int32_t& depth;
+        ~DepthGuard() { --depth; }
+    } guard{burstDepth_};
+
     GameState& g = state_;
     Services& world = world_;
 

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <algorithm>
+#include <functional>
 
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
@@ -299,6 +301,49 @@ TEST_F(GameWindowTest, Main_SettlesABeatingAndGoesBackToTheRoster) {
     EXPECT_EQ(Ini("Scores", "MaxKnockOutScore"), "144");
     EXPECT_EQ(State().FrameDelayMs, 455);
     EXPECT_EQ(Text("lblHits"), "0 Hits");
+}
+
+TEST_F(GameWindowTest, HitFlood_IsCountedWithoutUnboundedNestingAndSettlesOnTime) {
+    // Every hit arrives while the previous hit's burst pumps events, as a
+    // flood of clicks does: without a bound each one nests a level deeper.
+    constexpr int kHits = 20000;
+    int delivered = 0;
+    int depth = 0;
+    int deepest = 0;
+    std::function<void()> hit = [&] {
+        if (delivered == kHits) {
+            return;
+        }
+        ++delivered;
+        deepest = std::max(deepest, ++depth);
+        pump.Soon(hit);
+        window->picMain_MouseDown(delivered % 2 == 0 ? 1 : 2, 0, 0, 0);
+        --depth;
+    };
+    pump.At(600, [&] {
+        MakeGuilty(3);
+        State().SelectedSlot = 3;
+        window->picMain_MouseDown(1, 0, 0, 0);
+        pump.Soon(hit);
+    });
+    int32_t settledAt = -1;
+    messages.onShow = [&](const fakes::FakeMessageBox::Shown&) {
+        if (settledAt < 0) {
+            settledAt = clock.now;
+        }
+    };
+    pump.At(9000, [this] { window->close(); });
+    window->Main();
+
+    EXPECT_EQ(delivered, kHits);
+    EXPECT_LE(deepest, game::Game::kMaxNestedBursts + 1);
+    EXPECT_EQ(sound.played.size(), static_cast<size_t>(game::Game::kMaxNestedBursts));
+    EXPECT_EQ(settledAt, 600 + 6001);
+    ASSERT_FALSE(messages.shown.empty());
+    // 1 x 2 x 6 x 20000 x 6 \ 1
+    EXPECT_EQ(messages.shown[0].caption, "Got 1440000 pts");
+    EXPECT_EQ(Ini("Scores", "MaxHits"), "20000");
+    EXPECT_EQ(Ini("Scores", "HiScore"), "1440000");
 }
 
 }  // namespace
