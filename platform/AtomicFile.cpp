@@ -144,6 +144,11 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     if (exists && !S_ISREG(existing.st_mode)) {
         return false;
     }
+    // The rename would replace a file that its owner made read-only, root's
+    // or not: such a file is left as it is.
+    if (exists && ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
+        return false;
+    }
     if (!exists && errno != ENOENT) {
         return false;
     }

@@ -21,7 +21,8 @@ FileContents ReadWholeFile(const std::string& path);
 // Writes the bytes to a new file in the target's folder and renames it over
 // the target, so a reader sees either the old file or the new one, and a
 // crash or a full disk never leaves a truncated file. An existing target keeps
-// its permission bits; a symbolic link is written through. Returns false, with
+// its permission bits, and one without write permission (for anyone, root
+// included) is not replaced; a symbolic link is written through. Returns false, with
 // the old file untouched and no temporary file left, when any step fails.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, whichever of the named package groups' packages are
 # missing. Fast when everything is there already: it only asks dpkg.
-#   install-deps.sh build|test|bench|fuzz ...
+#   install-deps.sh build|test|package|bench|fuzz ...
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libqt6multimedia6
-       fonts-ipafont-gothic fonts-liberation fonts-dejavu-core)
+       zlib1g-dev fonts-ipafont-gothic fonts-liberation fonts-dejavu-core)
 test=(libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick)
+# Making the .deb and checking it and the desktop files.
+package=(dpkg-dev fakeroot file lintian desktop-file-utils appstream)
 bench=(libbenchmark-dev libsdl2-dev)
 fuzz=(clang libclang-rt-14-dev)
 
@@ -15,6 +17,7 @@ for group in "$@"; do
     case "$group" in
         build) wanted+=("${build[@]}") ;;
         test) wanted+=("${test[@]}") ;;
+        package) wanted+=("${package[@]}") ;;
         bench) wanted+=("${bench[@]}") ;;
         fuzz) wanted+=("${fuzz[@]}") ;;
         *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;

@@ -13,5 +13,6 @@ Canvas makeBeatingScene();                               // default_b: 400 x 200
 Canvas makeJudgeScene();                                 // default_f: 400 x 200
 Canvas makePunchSheet();                                 // default_p: 290 x 58
 Canvas makeSplashPicture(const Canvas& characterSheet);  // default_s: 110 x 140
+Canvas makeIcon(int size, const Canvas& characterSheet);  // desktop icon, transparent corners
 
 }  // namespace art

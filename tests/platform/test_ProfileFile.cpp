@@ -410,6 +410,17 @@ TEST_F(AtomicWrite, FailsInAReadOnlyFolderAndKeepsTheOldFile) {
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
 }
 
+// Decided by the file's own bits, so it holds for root as well.
+TEST_F(AtomicWrite, FailsOnAFileMadeReadOnlyAndKeepsIt) {
+    WriteRaw("[S]\nA=1\n");
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_FALSE(Write("S", "A", "2"));
+    EXPECT_EQ(ReadRaw(), "[S]\nA=1\n");
+    EXPECT_EQ(fs::status(path_).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
+}
+
 TEST_F(AtomicWrite, FailsWhenTheFileCannotBeReadAndKeepsIt) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "permission bits do not stop root";
