@@ -4,6 +4,7 @@
 #include "platform/StdRandom.h"
 #include "platform/SteadyClock.h"
 #include "platform/AppFolder.h"
+#include "platform/SettingsLocation.h"
 #include "platform/qt/FatalError.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtMessageBox.h"
@@ -28,7 +29,8 @@ int main(int argc, char* argv[]) {
     platform::QtSound sound;
     const std::string appFolder = platform::AppFolder();
 
-    game::Game game({clock, random, pump, messages, sound, appFolder});
+    game::Game game({clock, random, pump, messages, sound, appFolder,
+                     platform::SettingsFilePath(appFolder)});
     game.LoadSettings(game.SettingsPath());
 
     GameWindow window(game, pump);
