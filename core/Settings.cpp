@@ -1,3 +1,4 @@
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -52,14 +53,23 @@ void Game::LoadSettings(const std::string& iniPath) {
 
 void Game::SaveSettings(const std::string& iniPath) {
     const GameState& g = state_;
-    // A failed write is not the player's problem: the old file stays as it was.
-    ProfileFile::WriteProfileString(kScores, "HiScore", std::to_string(g.HiScore), iniPath);
-    ProfileFile::WriteProfileString(kScores, "MaxKnockOutScore", std::to_string(g.MaxKnockOutScore),
-                             iniPath);
-    ProfileFile::WriteProfileString(kScores, "MaxHits", std::to_string(g.MaxHits), iniPath);
-    ProfileFile::WriteProfileString(kControls, "InputMode", std::to_string(g.InputMode), iniPath);
-    ProfileFile::WriteProfileString(kControls, "PunishKeyL", std::to_string(g.PunishKeyL), iniPath);
-    ProfileFile::WriteProfileString(kControls, "PunishKeyR", std::to_string(g.PunishKeyR), iniPath);
+    const std::array<std::string, 6> values = {
+        std::to_string(g.HiScore),    std::to_string(g.MaxKnockOutScore),
+        std::to_string(g.MaxHits),    std::to_string(g.InputMode),
+        std::to_string(g.PunishKeyL), std::to_string(g.PunishKeyR),
+    };
+    const std::array<ProfileFile::ProfileEdit, 6> edits = {{
+        {kScores, "HiScore", values[0]},
+        {kScores, "MaxKnockOutScore", values[1]},
+        {kScores, "MaxHits", values[2]},
+        {kControls, "InputMode", values[3]},
+        {kControls, "PunishKeyL", values[4]},
+        {kControls, "PunishKeyR", values[5]},
+    }};
+    // All six in one replace of the file, so a save cut short leaves the
+    // whole old file. A failed write is not the player's problem: the old
+    // file stays as it was.
+    ProfileFile::WriteProfileStrings(iniPath, edits);
 }
 
 }  // namespace game

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,16 @@ const std::string& IniPath() {
     return path;
 }
 
+const std::string& BatchPath() {
+    static const std::string path = IniPath() + ".batch";
+    return path;
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 // Bytes of the input that can stand in one INI line, so the write must succeed.
 std::string LineSafe(std::string_view bytes, std::string_view alsoRefused, std::size_t limit) {
     std::string out;
@@ -77,9 +88,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& path = IniPath();
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     {
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(input.data(), static_cast<std::streamsize>(input.size()));
-        Check(file.good(), "cannot write the input file");
+        for (const std::string* p : {&path, &BatchPath()}) {
+            std::ofstream file(*p, std::ios::binary | std::ios::trunc);
+            file.write(input.data(), static_cast<std::streamsize>(input.size()));
+            Check(file.good(), "cannot write the input file");
+        }
     }
 
     std::array<std::string, kSettings.size()> before;
@@ -105,11 +118,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // No settings key starts with 'k', so the settings must stay as they are.
     const std::string section = LineSafe(input, "", 24);
     const std::string entry = "k" + LineSafe(input.substr(size / 3), "=", 16);
-    Check(ProfileFile::WriteProfileString(section, entry, value, path), "write with odd names refused");
+    Check(ProfileFile::WriteProfileString(section, entry, value, path),
+          "write with odd names refused");
     Check(Read(section, entry, path) == value, "value under odd names does not read back");
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
         Check(Read(kSettings[i].section, kSettings[i].entry, path) == before[i],
               "a write under odd names changed a settings key");
     }
+
+    // Both edits in one replace must give the bytes of the two writes above.
+    const std::array<ProfileFile::ProfileEdit, 2> edits = {{
+        {key.section, key.entry, value},
+        {section, entry, value},
+    }};
+    Check(ProfileFile::WriteProfileStrings(BatchPath(), edits), "edits at once refused");
+    Check(ReadAll(BatchPath()) == ReadAll(path), "edits at once differ from one at a time");
     return 0;
 }

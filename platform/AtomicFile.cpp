@@ -4,88 +4,39 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
-#include <atomic>
 #include <cerrno>
-#include <filesystem>
+#include <cstdlib>
+#include <memory>
+#include <optional>
 #include <string>
-#include <system_error>
 #include <utility>
+
+#include "platform/TemporaryFile.h"
+#include "platform/UniqueFd.h"
 
 namespace platform {
 namespace {
 
-class UniqueFd {
-public:
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(UniqueFd&&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    ~UniqueFd() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-
-    // close() can report a failed delayed write, so the caller must see it.
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-std::string ResolvedTarget(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(path, error)) {
+// The file a path names once every symbolic link is followed; nullopt when a
+// link leads nowhere or round in a loop.
+std::optional<std::string> ResolvedTarget(const std::string& path) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) {
         return path;
     }
-    const std::filesystem::path target = std::filesystem::canonical(path, error);
-    return error ? path : target.string();
+    const std::unique_ptr<char, decltype(&std::free)> target(::realpath(path.c_str(), nullptr),
+                                                             &std::free);
+    if (!target) {
+        return std::nullopt;
+    }
+    return std::string{target.get()};
 }
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? std::string{"/"} : path.substr(0, slash);
-}
-
-// Names are unique within the process by the counter and between processes
-// by the pid; O_EXCL settles any remaining clash with a leftover file.
-UniqueFd CreateTemporary(const std::string& target, std::string& name) {
-    static std::atomic<unsigned> counter{0};
-    constexpr int kAttempts = 100;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        name = target + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
-        UniqueFd fd(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (fd.valid() || errno != EEXIST) {
-            return fd;
-        }
-    }
-    return UniqueFd(-1);
+bool IsWritable(const std::string& path, const struct stat& info) {
+    return (info.st_mode & S_IWUSR) != 0 &&
+           ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 void SyncFolder(const std::string& folder) {
@@ -99,37 +50,51 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-FileContents ReadWholeFile(const std::string& path) {
+FileContents ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     FileContents contents;
-    // O_NONBLOCK keeps a pipe at the path from stalling the game; it changes
-    // nothing for a regular file.
-    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (!fd.valid()) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
         const bool missing = errno == ENOENT || errno == ENOTDIR;
         contents.state = missing ? FileState::kMissing : FileState::kUnreadable;
         return contents;
     }
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (!S_ISREG(info.st_mode)) {
         contents.state = FileState::kUnreadable;
         return contents;
     }
+    if (static_cast<std::size_t>(info.st_size) > maxBytes) {
+        contents.state = FileState::kTooLarge;
+        return contents;
+    }
+    // Something else may stand at the path by the time it is opened: O_NONBLOCK
+    // keeps a pipe from stalling the game and the second look turns it away.
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd.valid() || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        contents.state = FileState::kUnreadable;
+        return contents;
+    }
+    // Reading one byte past the limit tells a file that grew since it was measured.
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(info.st_size));
-    std::array<char, 65536> buffer{};
-    while (true) {
-        const ssize_t got = ::read(fd.get(), buffer.data(), buffer.size());
+    std::array<char, 16384> chunk{};
+    while (bytes.size() <= maxBytes) {
+        const std::size_t wanted = std::min(chunk.size(), maxBytes + 1 - bytes.size());
+        const ssize_t got = ::read(fd.get(), chunk.data(), wanted);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
         if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             contents.state = FileState::kUnreadable;
             return contents;
         }
         if (got == 0) {
             break;
         }
-        bytes.append(buffer.data(), static_cast<std::size_t>(got));
+        bytes.append(chunk.data(), static_cast<std::size_t>(got));
+    }
+    if (bytes.size() > maxBytes) {
+        contents.state = FileState::kTooLarge;
+        return contents;
     }
     contents.state = FileState::kRead;
     contents.bytes = std::move(bytes);
@@ -137,36 +102,31 @@ FileContents ReadWholeFile(const std::string& path) {
 }
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::string target = ResolvedTarget(path);
-
+    const std::optional<std::string> target = ResolvedTarget(path);
+    if (!target) {
+        return false;
+    }
     struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && !S_ISREG(existing.st_mode)) {
-        return false;
-    }
-    // The rename would replace a file that its owner made read-only, root's
-    // or not: such a file is left as it is.
-    if (exists && ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
-        return false;
-    }
+    const bool exists = ::stat(target->c_str(), &existing) == 0;
     if (!exists && errno != ENOENT) {
         return false;
     }
-
-    std::string temporary;
-    UniqueFd fd = CreateTemporary(target, temporary);
-    if (!fd.valid()) {
+    if (exists && (!S_ISREG(existing.st_mode) || !IsWritable(*target, existing))) {
         return false;
     }
 
-    const bool written = (!exists || ::fchmod(fd.get(), existing.st_mode & 07777) == 0) &&
-                         WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
-    const bool closed = fd.Close();
-    if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
+    RemoveStaleTemporaries(*target);
+    const std::optional<mode_t> mode =
+        exists ? std::optional<mode_t>{existing.st_mode & 07777} : std::nullopt;
+    const std::optional<std::string> temporary = WriteTemporaryBeside(*target, bytes, mode);
+    if (!temporary) {
         return false;
     }
-    SyncFolder(FolderOf(target));
+    if (::rename(temporary->c_str(), target->c_str()) != 0) {
+        ::unlink(temporary->c_str());
+        return false;
+    }
+    SyncFolder(FolderOf(*target));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 #include "platform/AtomicFile.h"
 #include "platform/IniText.h"
@@ -22,7 +23,7 @@ std::string AsReturnedFromBuffer(std::string_view text) {
 
 std::string ReadProfileString(std::string_view Section, std::string_view Entry,
                               std::string_view DefaultText, const std::string& IniPath) {
-    const platform::FileContents file = platform::ReadWholeFile(IniPath);
+    const platform::FileContents file = platform::ReadWholeFile(IniPath, kLargestProfileFile);
     if (file.state != platform::FileState::kRead) {
         return AsReturnedFromBuffer(DefaultText);
     }
@@ -33,15 +34,30 @@ std::string ReadProfileString(std::string_view Section, std::string_view Entry,
 
 bool WriteProfileString(std::string_view Section, std::string_view Entry, std::string_view Value,
                         const std::string& IniPath) {
-    const platform::FileContents file = platform::ReadWholeFile(IniPath);
+    const ProfileEdit edit{Section, Entry, Value};
+    return WriteProfileStrings(IniPath, {&edit, 1});
+}
+
+bool WriteProfileStrings(const std::string& IniPath, std::span<const ProfileEdit> edits) {
+    if (edits.empty()) {
+        return true;
+    }
+    platform::FileContents file = platform::ReadWholeFile(IniPath, kLargestProfileFile);
     // A file that exists but cannot be read must not be replaced by one that
-    // holds only the new key.
-    if (file.state == platform::FileState::kUnreadable) {
+    // holds only the new keys.
+    if (file.state != platform::FileState::kRead && file.state != platform::FileState::kMissing) {
         return false;
     }
-    const std::optional<std::string> updated =
-        platform::ini::WithValue(file.bytes, Section, Entry, Value);
-    return updated && platform::ReplaceFileAtomically(IniPath, *updated);
+    std::string text = std::move(file.bytes);
+    for (const ProfileEdit& edit : edits) {
+        std::optional<std::string> updated =
+            platform::ini::WithValue(text, edit.Section, edit.Entry, edit.Value);
+        if (!updated) {
+            return false;
+        }
+        text = std::move(*updated);
+    }
+    return platform::ReplaceFileAtomically(IniPath, text);
 }
 
 }  // namespace ProfileFile

@@ -1,70 +1,22 @@
 #include "platform/ProfileFile.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "IniFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-class IniFileTest : public testing::Test {
-protected:
-    void SetUp() override {
-        const testing::TestInfo* const info = testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::path(testing::TempDir()) / ("ProfileFile_" + std::to_string(getpid()) + "_" +
-                                                  info->test_suite_name() + "_" + info->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        path_ = (folder_ / "fendo.ini").string();
-    }
-
-    void TearDown() override {
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(folder_);
-    }
-
-    void WriteRaw(const std::string& bytes) const {
-        std::ofstream(path_, std::ios::binary) << bytes;
-    }
-
-    std::string ReadRaw() const {
-        std::ifstream in(path_, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    std::string Read(std::string_view section, std::string_view entry,
-                     std::string_view fallback = "<default>") const {
-        return ProfileFile::ReadProfileString(section, entry, fallback, path_);
-    }
-
-    bool Write(std::string_view section, std::string_view entry, std::string_view value) const {
-        return ProfileFile::WriteProfileString(section, entry, value, path_);
-    }
-
-    std::vector<std::string> FolderEntries() const {
-        std::vector<std::string> names;
-        for (const fs::directory_entry& e : fs::directory_iterator(folder_)) {
-            names.push_back(e.path().filename().string());
-        }
-        return names;
-    }
-
-    fs::path folder_;
-    std::string path_;
-};
+using testsupport::IniFileTest;
 
 using ReadProfileString = IniFileTest;
 using WriteProfileString = IniFileTest;
-using AtomicWrite = IniFileTest;
 
 TEST_F(ReadProfileString, MissingFileGivesTheDefaultUnchanged) {
     EXPECT_EQ(Read("Control Settings", "PunishKeyL", "37"), "37");
@@ -369,91 +321,49 @@ TEST_F(WriteProfileString, WritesThroughASymbolicLink) {
     EXPECT_EQ(Read("S", "A"), "2");
 }
 
-TEST_F(AtomicWrite, LeavesNoTemporaryFilesBehind) {
-    EXPECT_TRUE(Write("Scores", "HiScore", "1"));
-    EXPECT_TRUE(Write("Scores", "HiScore", "2"));
-    EXPECT_TRUE(Write("Control Settings", "InputMode", "1"));
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
-}
-
-TEST_F(AtomicWrite, FailsWhenThePathIsAFolderAndLeavesItAlone) {
-    fs::create_directory(path_);
-    std::ofstream(fs::path(path_) / "inside", std::ios::binary) << "x";
-    EXPECT_FALSE(Write("Scores", "HiScore", "1"));
-    EXPECT_TRUE(fs::is_directory(path_));
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
-}
-
-TEST_F(AtomicWrite, FailsWhenTheFolderIsMissingAndCreatesNothing) {
-    const std::string nowhere = (folder_ / "missing" / "fendo.ini").string();
-    EXPECT_FALSE(ProfileFile::WriteProfileString("Scores", "HiScore", "1", nowhere));
-    EXPECT_TRUE(FolderEntries().empty());
-}
-
-TEST_F(AtomicWrite, FailsWhenAFolderOnThePathIsARegularFile) {
-    WriteRaw("[S]\nA=1\n");
-    const std::string underFile = path_ + "/fendo.ini";
-    EXPECT_FALSE(ProfileFile::WriteProfileString("S", "A", "2", underFile));
-    EXPECT_EQ(ReadRaw(), "[S]\nA=1\n");
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
-}
-
-TEST_F(AtomicWrite, FailsInAReadOnlyFolderAndKeepsTheOldFile) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permission bits do not stop root; see the size-limit test";
+// One replace of the whole file must leave the very bytes that writing the
+// keys one at a time leaves, whatever the file held before.
+TEST_F(WriteProfileString, SeveralKeysAtOnceGiveTheBytesOfOneAtATime) {
+    const std::vector<ProfileFile::ProfileEdit> edits = {
+        {"Scores", "HiScore", "1234"},
+        {"Scores", "MaxKnockOutScore", "567"},
+        {"Scores", "MaxHits", "89"},
+        {"Control Settings", "InputMode", "0"},
+        {"Control Settings", "PunishKeyL", "-37"},
+        {"Control Settings", "PunishKeyR", "39"},
+    };
+    const std::vector<std::optional<std::string>> starts = {
+        std::nullopt,
+        "",
+        "[Scores]\r\nHiScore=1\r\nMaxKnockOutScore=2\r\nMaxHits=3\r\n[Control Settings]\r\n"
+        "InputMode=1\r\nPunishKeyL=65\r\nPunishKeyR=66\r\n",
+        "[Control Settings]\nInputMode=2\n",
+        "\xEF\xBB\xBF; mine\n[Window]\nLeft=3\n\n[ scores ]\n hiscore = 9 \n;MaxHits=1\n\n"
+        "[Other]\nX=1\n[SCORES]\nMaxHits=5",
+        "[control settings]\r\nPUNISHKEYR=1\r\n[Scores]\r\n[Scores]\r\nMaxHits=7\r\nstray line",
+    };
+    const std::string oneByOne = (folder_ / "one-by-one.ini").string();
+    for (const std::optional<std::string>& start : starts) {
+        SCOPED_TRACE(start.value_or("<no file>"));
+        fs::remove(path_);
+        fs::remove(oneByOne);
+        if (start) {
+            WriteRaw(*start);
+            testsupport::WriteRawTo(oneByOne, *start);
+        }
+        for (const ProfileFile::ProfileEdit& e : edits) {
+            ASSERT_TRUE(ProfileFile::WriteProfileString(e.Section, e.Entry, e.Value, oneByOne));
+        }
+        ASSERT_TRUE(ProfileFile::WriteProfileStrings(path_, edits));
+        EXPECT_EQ(ReadRaw(), testsupport::ReadRawFrom(oneByOne));
     }
-    WriteRaw("[S]\nA=1\n");
-    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(Write("S", "A", "2"));
-    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
-    EXPECT_EQ(ReadRaw(), "[S]\nA=1\n");
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
 }
 
-// Decided by the file's own bits, so it holds for root as well.
-TEST_F(AtomicWrite, FailsOnAFileMadeReadOnlyAndKeepsIt) {
+TEST_F(WriteProfileString, SeveralKeysAtOnceWriteNothingWhenOneCannotBeStored) {
     WriteRaw("[S]\nA=1\n");
-    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_FALSE(Write("S", "A", "2"));
+    const std::vector<ProfileFile::ProfileEdit> edits = {{"S", "A", "2"}, {"S", "B", "x\ny"}};
+    EXPECT_FALSE(ProfileFile::WriteProfileStrings(path_, edits));
     EXPECT_EQ(ReadRaw(), "[S]\nA=1\n");
-    EXPECT_EQ(fs::status(path_).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
-}
-
-TEST_F(AtomicWrite, FailsWhenTheFileCannotBeReadAndKeepsIt) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permission bits do not stop root";
-    }
-    WriteRaw("[S]\nA=1\n");
-    fs::permissions(path_, fs::perms::owner_write);
-    EXPECT_FALSE(Write("S", "B", "2"));
-    fs::permissions(path_, fs::perms::owner_read, fs::perm_options::add);
-    EXPECT_EQ(ReadRaw(), "[S]\nA=1\n");
-}
-
-// A file-size limit makes writing the new contents fail part way, for root as
-// well, which is the case the temporary file exists for: the old settings must
-// survive a write that dies after it started.
-TEST_F(AtomicWrite, FailedWriteOfTheNewContentsKeepsTheOldFileWhole) {
-    const std::string before = "[Scores]\r\nHiScore=1\r\n";
-    WriteRaw(before);
-
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 8;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = Write("Scores", "HiScore", "123456789");
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(written);
-    EXPECT_EQ(ReadRaw(), before);
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
-    EXPECT_TRUE(Write("Scores", "HiScore", "123456789"));
-    EXPECT_EQ(Read("Scores", "HiScore"), "123456789");
 }
 
 }  // namespace

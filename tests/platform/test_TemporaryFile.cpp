@@ -1,0 +1,87 @@
+#include "platform/TemporaryFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "IniFolder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using TemporaryFile = testsupport::IniFileTest;
+using testsupport::ReadRawFrom;
+using testsupport::WriteRawTo;
+
+pid_t EndedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST_F(TemporaryFile, RemovesOnlyTheTemporariesOfTheTargetThatAnEndedProcessLeft) {
+    const std::string ended = std::to_string(EndedProcess());
+    const std::string running = std::to_string(::getpid());
+    const std::vector<std::string> removed = {
+        "fendo.ini." + ended + "-0.tmp",
+        "fendo.ini." + ended + "-17.tmp",
+    };
+    const std::vector<std::string> kept = {
+        "fendo.ini",
+        "fendo.ini." + running + "-0.tmp",
+        "fendo.ini." + ended + "-x.tmp",
+        "fendo.ini." + ended + "-.tmp",
+        "fendo.ini." + ended + ".tmp",
+        "fendo.ini.-" + ended + "-1.tmp",
+        "fendo.ini." + ended + "-1.tmp.bak",
+        "fendo.ini." + ended + "-1.TMP",
+        "other.ini." + ended + "-1.tmp",
+        "Fendo.ini." + ended + "-1.tmp",
+        "fendo.ini.tmp",
+    };
+    for (const std::vector<std::string>* names : {&removed, &kept}) {
+        for (const std::string& name : *names) {
+            WriteRawTo(folder_ / name, "x");
+        }
+    }
+    const std::string folderByThatName = "fendo.ini." + ended + "-2.tmp";
+    fs::create_directory(folder_ / folderByThatName);
+
+    platform::RemoveStaleTemporaries(path_);
+
+    std::vector<std::string> expected = kept;
+    expected.push_back(folderByThatName);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FolderEntries(), expected);
+}
+
+// Both kinds of temporary, the unnamed one and the named one a filesystem
+// without unnamed files gets, end up as a synced file holding the bytes.
+TEST_F(TemporaryFile, BothKindsHoldTheBytesAndTheModeBesideTheTarget) {
+    using Writer =
+        std::optional<std::string> (*)(const std::string&, std::string_view, std::optional<mode_t>);
+    for (const Writer write :
+         {&platform::WriteTemporaryBeside, &platform::WriteNamedTemporaryBeside}) {
+        const std::optional<std::string> name = write(path_, "[S]\r\nA=1\r\n", 0604);
+        ASSERT_TRUE(name);
+        EXPECT_EQ(fs::path(*name).parent_path(), folder_);
+        EXPECT_TRUE(fs::path(*name).filename().string().starts_with("fendo.ini."));
+        EXPECT_EQ(ReadRawFrom(*name), "[S]\r\nA=1\r\n");
+        struct stat info {};
+        ASSERT_EQ(::stat(name->c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0604u);
+        fs::remove(*name);
+    }
+    EXPECT_FALSE(platform::WriteTemporaryBeside((folder_ / "none" / "f.ini").string(), "x", {}));
+    EXPECT_TRUE(FolderEntries().empty());
+}
+
+}  // namespace
