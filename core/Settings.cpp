@@ -22,7 +22,8 @@ T ParseOr(std::string_view text, T fallback) {
     const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+')
+    // A plus sign may stand only before a digit; from_chars takes the minus itself.
+    if (text.size() >= 2 && text.front() == '+' && text[1] >= '0' && text[1] <= '9')
         text.remove_prefix(1);
     int64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

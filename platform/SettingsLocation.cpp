@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "platform/AtomicFile.h"
+#include "platform/ProfileFile.h"
 #include "platform/TrailingSeparator.h"
 
 namespace platform {
@@ -67,7 +68,7 @@ void SeedFrom(const std::string& source, const std::string& target) {
     if (Exists(target)) {
         return;
     }
-    const FileContents seed = ReadWholeFile(source);
+    const FileContents seed = ReadWholeFile(source, ProfileFile::kLargestProfileFile);
     if (seed.state == FileState::kRead) {
         ReplaceFileAtomically(target, seed.bytes);
     }

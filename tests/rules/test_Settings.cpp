@@ -118,6 +118,8 @@ TEST_F(SettingsFile, LoadTakesEachKeysDefaultForAValueThatIsNotAPlainFittingInte
         {0, "-5", -5},
         {1, "+12", 12},
         {1, "--1", 0},
+        {1, "+-2", 0},
+        {4, "-+2", 37},
         {1, "-", 0},
         {1, "+", 0},
         {2, "", 0},
