@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/GameFixture.h"
+#include "fakes/SettingsFolder.h"
 
 namespace {
 
@@ -25,24 +25,8 @@ constexpr Six kDefaults = {0, 0, 0, 0, 37, 39};
 constexpr std::array<const char*, 6> kKeys = {"HiScore",   "MaxKnockOutScore", "MaxHits",
                                               "InputMode", "PunishKeyL",       "PunishKeyR"};
 
-class SettingsFile : public fakes::GameFixture {
+class SettingsFile : public fakes::SettingsFolder {
 protected:
-    void SetUp() override {
-        GameFixture::SetUp();
-        folder_ = appFolder / "settings";
-        fs::create_directories(folder_);
-        path_ = (folder_ / "fendo.ini").string();
-    }
-
-    void WriteRaw(const std::string& bytes) const {
-        std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes;
-    }
-
-    std::string ReadRaw() const {
-        std::ifstream in(path_, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
     Six Loaded() {
         State().HiScore = State().MaxKnockOutScore = State().MaxHits = State().InputMode = -99;
         State().PunishKeyL = State().PunishKeyR = -99;
@@ -84,8 +68,6 @@ protected:
         return entries;
     }
 
-    fs::path folder_;
-    std::string path_;
 };
 
 const std::string kAllSix =

@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "fakes/GameFixture.h"
+#include "fakes/SettingsFolder.h"
 
 namespace {
 
@@ -24,24 +24,8 @@ using Clock = std::chrono::steady_clock;
 // The player's settings file must survive the game being killed in the
 // middle of a save: the whole old file or the whole new one, and nothing
 // beside it once the next save has run.
-class SettingsKilledWhileSaving : public fakes::GameFixture {
+class SettingsKilledWhileSaving : public fakes::SettingsFolder {
 protected:
-    void SetUp() override {
-        GameFixture::SetUp();
-        folder_ = appFolder / "settings";
-        fs::create_directories(folder_);
-        path_ = (folder_ / "fendo.ini").string();
-    }
-
-    void WriteRaw(const std::string& bytes) const {
-        std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes;
-    }
-
-    std::string ReadRaw() const {
-        std::ifstream in(path_, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
     int StrayEntries() const {
         int count = 0;
         for (const fs::directory_entry& e : fs::directory_iterator(folder_)) {
@@ -74,8 +58,6 @@ protected:
         return killed && WIFSIGNALED(status);
     }
 
-    fs::path folder_;
-    std::string path_;
 };
 
 TEST_F(SettingsKilledWhileSaving, LeavesTheWholeOldOrTheWholeNewFileAndNoTemporaries) {
