@@ -10,14 +10,15 @@
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtSound.h"
 #include "windows/WindowFonts.h"
-#include "windows/GameWindow.h"
+#include "windows/Program.h"
 
 int main(int argc, char* argv[]) {
     // Whole-number screen scales keep the pixel art crisp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
-    // The game drives its own loop and decides itself when it is over.
+    // Between the title window and the game window no window is open: the
+    // program ends only when the title window closes for good.
     app.setQuitOnLastWindowClosed(false);
     platform::InstallQtOverflowHandler();
     WindowFonts::RegisterSubstitutes();
@@ -31,9 +32,8 @@ int main(int argc, char* argv[]) {
 
     game::Game game({clock, random, pump, messages, sound, appFolder,
                      platform::SettingsFilePath(appFolder)});
-    game.LoadSettings(game.SettingsPath());
-
-    GameWindow window(game, pump);
-    window.Main();
-    return 0;
+    Program program(game, pump);
+    program.onQuit = [] { QCoreApplication::quit(); };
+    program.Start();
+    return QApplication::exec();
 }
