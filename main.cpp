@@ -1,16 +1,16 @@
 #include <QApplication>
 
 #include "core/Game.h"
-#include "platform/StdRandom.h"
-#include "platform/SteadyClock.h"
 #include "platform/AppFolder.h"
 #include "platform/SettingsLocation.h"
+#include "platform/StdRandom.h"
+#include "platform/SteadyClock.h"
 #include "platform/qt/FatalError.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtSound.h"
-#include "windows/WindowFonts.h"
 #include "windows/Program.h"
+#include "windows/WindowFonts.h"
 
 int main(int argc, char* argv[]) {
     // Whole-number screen scales keep the pixel art crisp.
@@ -30,8 +30,8 @@ int main(int argc, char* argv[]) {
     platform::QtSound sound;
     const std::string appFolder = platform::AppFolder();
 
-    game::Game game({clock, random, pump, messages, sound, appFolder,
-                     platform::SettingsFilePath(appFolder)});
+    game::Game game(
+        {clock, random, pump, messages, sound, appFolder, platform::SettingsFilePath(appFolder)});
     Program program(game, pump);
     program.onQuit = [] { QCoreApplication::quit(); };
     program.Start();

@@ -92,8 +92,7 @@ void TitleWindow::Form_Load() {
     ui_->lblHiScore->setText(Number(game_.GetHiScore()) + QStringLiteral(" pts"));
     ui_->lblMaxKOScore->setText(Number(game_.GetMaxKnockOutScore()) + QStringLiteral(" pts"));
     ui_->lblMaxHits->setText(Number(game_.GetMaxHits()) + QStringLiteral(" Hits"));
-    ui_->lblHPS->setText(Number(game_.GetMaxHits() / kPunishmentSeconds) +
-                         QStringLiteral(" hps"));
+    ui_->lblHPS->setText(Number(game_.GetMaxHits() / kPunishmentSeconds) + QStringLiteral(" hps"));
 
     int32_t mode = game_.GetInputMode();
     // A hand-edited file may hold a mode this window has no option for.
@@ -112,9 +111,9 @@ void TitleWindow::Form_Load() {
 
 void TitleWindow::ShowHowToTexts(int32_t mode) {
     ui_->lblHowToSelect->setText(Text(TitleTexts::HowToSelectText(mode)));
-    ui_->lblHowToPunish->setText(Text(TitleTexts::HowToPunishText(
-        mode, static_cast<int16_t>(game_.GetPunishKeyL()),
-        static_cast<int16_t>(game_.GetPunishKeyR()))));
+    ui_->lblHowToPunish->setText(
+        Text(TitleTexts::HowToPunishText(mode, static_cast<int16_t>(game_.GetPunishKeyL()),
+                                         static_cast<int16_t>(game_.GetPunishKeyR()))));
 }
 
 void TitleWindow::optInputMode_Click(int16_t Index) {
@@ -194,9 +193,9 @@ void TitleWindow::txtPunishKey_KeyDown(int16_t Index, int16_t KeyCode, int16_t) 
     QLineEdit* box = PunishKeyBox(Index);
     box->setText(name);
     game_.SetPunishKey(Index, KeyCode);
-    ui_->lblHowToPunish->setText(Text(TitleTexts::HowToPunishText(
-        1, static_cast<int16_t>(game_.GetPunishKeyL()),
-        static_cast<int16_t>(game_.GetPunishKeyR()))));
+    ui_->lblHowToPunish->setText(
+        Text(TitleTexts::HowToPunishText(1, static_cast<int16_t>(game_.GetPunishKeyL()),
+                                         static_cast<int16_t>(game_.GetPunishKeyR()))));
     // Queued, so the focus moves on only once this key has been dealt with.
     QCoreApplication::postEvent(box, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
 }

@@ -41,7 +41,6 @@ public:
     void txtPunishKey_KeyDown(int16_t Index, int16_t KeyCode, int16_t Shift);
 
     bool IsEditingPunishKey() const { return editingPunishKey_; }
-    const Ui::TitleWindow& Controls() const { return *ui_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

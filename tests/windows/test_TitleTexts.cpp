@@ -17,10 +17,10 @@ TEST(TitleTexts, KeyName_NamesExactlySixtyCodes) {
         const char* name;
     };
     const std::vector<Named> named = {
-        {65, "A"},       {77, "M"},       {90, "Z"},   {48, "0"},    {57, "9"},  {96, "n0"},
-        {101, "n5"},     {105, "n9"},     {33, "PgUp"}, {34, "PgDown"}, {35, "End"},
-        {36, "Home"},    {37, "←"},       {38, "↑"},   {39, "→"},    {40, "↓"},  {46, "Delete"},
-        {106, "n*"},     {107, "n+"},     {109, "n-"}, {110, "n,"},  {111, "n/"},
+        {65, "A"},   {77, "M"},   {90, "Z"},    {48, "0"},      {57, "9"},      {96, "n0"},
+        {101, "n5"}, {105, "n9"}, {33, "PgUp"}, {34, "PgDown"}, {35, "End"},    {36, "Home"},
+        {37, "←"},   {38, "↑"},   {39, "→"},    {40, "↓"},      {46, "Delete"}, {106, "n*"},
+        {107, "n+"}, {109, "n-"}, {110, "n,"},  {111, "n/"},
     };
     for (const Named& key : named) {
         EXPECT_EQ(KeyName(key.code), key.name) << "code " << key.code;
