@@ -10,6 +10,7 @@ set -u
 
 readonly TITLE_CAPTION_RE='^Fendo -Biography of Fendors-$'
 readonly GAME_CAPTION_RE='^フェンド -Biography of Fendors-$'
+readonly ANY_CAPTION_RE='Biography of Fendors'
 # Every message box of the game without a caption of its own is titled so.
 readonly PLAIN_BOX_RE='^Fendo$'
 
