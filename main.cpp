@@ -1,23 +1,24 @@
 #include <QApplication>
 
 #include "core/Game.h"
-#include "platform/StdRandom.h"
-#include "platform/SteadyClock.h"
 #include "platform/AppFolder.h"
 #include "platform/SettingsLocation.h"
+#include "platform/StdRandom.h"
+#include "platform/SteadyClock.h"
 #include "platform/qt/FatalError.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtSound.h"
+#include "windows/Program.h"
 #include "windows/WindowFonts.h"
-#include "windows/GameWindow.h"
 
 int main(int argc, char* argv[]) {
     // Whole-number screen scales keep the pixel art crisp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
-    // The game drives its own loop and decides itself when it is over.
+    // Between the title window and the game window no window is open: the
+    // program ends only when the title window closes for good.
     app.setQuitOnLastWindowClosed(false);
     platform::InstallQtOverflowHandler();
     WindowFonts::RegisterSubstitutes();
@@ -29,11 +30,10 @@ int main(int argc, char* argv[]) {
     platform::QtSound sound;
     const std::string appFolder = platform::AppFolder();
 
-    game::Game game({clock, random, pump, messages, sound, appFolder,
-                     platform::SettingsFilePath(appFolder)});
-    game.LoadSettings(game.SettingsPath());
-
-    GameWindow window(game, pump);
-    window.Main();
-    return 0;
+    game::Game game(
+        {clock, random, pump, messages, sound, appFolder, platform::SettingsFilePath(appFolder)});
+    Program program(game, pump);
+    program.onQuit = [] { QCoreApplication::quit(); };
+    program.Start();
+    return QApplication::exec();
 }

@@ -33,17 +33,6 @@ int16_t ButtonMask(Qt::MouseButtons buttons) {
     return mask;
 }
 
-int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {
-    int16_t mask = 0;
-    if (modifiers.testFlag(Qt::ShiftModifier))
-        mask |= 1;
-    if (modifiers.testFlag(Qt::ControlModifier))
-        mask |= 2;
-    if (modifiers.testFlag(Qt::AltModifier))
-        mask |= 4;
-    return mask;
-}
-
 }  // namespace
 
 PictureBox::PictureBox(platform::Surface& surface, QWidget* parent)
@@ -75,7 +64,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
 void PictureBox::keyPressEvent(QKeyEvent* event) {
     const int16_t code = platform::VirtualKeyFromQt(event->key(), event->modifiers());
     if (code != 0 && onKeyDown) {
-        onKeyDown(code, ShiftMask(event->modifiers()));
+        onKeyDown(code, platform::ShiftStateFromQt(event->modifiers()));
     }
 }
 
@@ -98,7 +87,7 @@ void PictureBox::ReportPress(QMouseEvent* event) {
     if (at.x() < 0 || at.y() < 0 || at.x() >= surface_.Width() || at.y() >= surface_.Height()) {
         return;
     }
-    onMouseDown(button, ShiftMask(event->modifiers()), static_cast<float>(at.x()),
+    onMouseDown(button, platform::ShiftStateFromQt(event->modifiers()), static_cast<float>(at.x()),
                 static_cast<float>(at.y()));
 }
 
@@ -107,7 +96,7 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     const QPointF at = event->position() - QPointF(kBorder, kBorder);
-    onMouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()),
+    onMouseMove(ButtonMask(event->buttons()), platform::ShiftStateFromQt(event->modifiers()),
                 static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 

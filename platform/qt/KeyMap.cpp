@@ -120,4 +120,15 @@ int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers) {
     return Lookup(kShiftedDigits, qtKey);
 }
 
+int16_t ShiftStateFromQt(Qt::KeyboardModifiers modifiers) {
+    int16_t mask = 0;
+    if (modifiers.testFlag(Qt::ShiftModifier))
+        mask |= 1;
+    if (modifiers.testFlag(Qt::ControlModifier))
+        mask |= 2;
+    if (modifiers.testFlag(Qt::AltModifier))
+        mask |= 4;
+    return mask;
+}
+
 }  // namespace platform

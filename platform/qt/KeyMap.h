@@ -10,4 +10,7 @@ namespace platform {
 // shift state never changes the code (Shift+A is still 65).
 int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers);
 
+// The shift state of a key or mouse event: 1 Shift, 2 Control, 4 Alt.
+int16_t ShiftStateFromQt(Qt::KeyboardModifiers modifiers);
+
 }  // namespace platform

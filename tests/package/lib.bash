@@ -41,7 +41,7 @@ package_start() {
     GAME_WINDOW=
     while e2e_before "$deadline" && [[ -z $GAME_WINDOW ]]; do
         e2e_game_running || break
-        GAME_WINDOW=$(xdotool search --pid "$GAME_PID" --onlyvisible --name "$GAME_CAPTION_RE" \
+        GAME_WINDOW=$(xdotool search --pid "$GAME_PID" --onlyvisible --name "$ANY_CAPTION_RE" \
             2>/dev/null | head -n1)
         [[ -n $GAME_WINDOW ]] || sleep 0.05
     done

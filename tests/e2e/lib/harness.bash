@@ -2,13 +2,15 @@
 # copy of the program, and bounded waits. Sourced, never run on its own.
 #
 # Usage from a script:  source "$(dirname "$0")/lib/harness.bash"; e2e_setup "$@"
-# The globals set here (PROBE, FDATA, INI, GAME_WINDOW, GAME_STATUS, ...) are
+# The globals set here (PROBE, FDATA, INI, TITLE_WINDOW, GAME_WINDOW, GAME_STATUS, ...) are
 # for those scripts.
 # shellcheck disable=SC2034
 
 set -u
 
-readonly GAME_CAPTION_RE='Biography of Fendors'
+readonly TITLE_CAPTION_RE='^Fendo -Biography of Fendors-$'
+readonly GAME_CAPTION_RE='^フェンド -Biography of Fendors-$'
+readonly ANY_CAPTION_RE='Biography of Fendors'
 # Every message box of the game without a caption of its own is titled so.
 readonly PLAIN_BOX_RE='^Fendo$'
 
@@ -93,15 +95,49 @@ e2e_start_xvfb() {
     e2e_fail "Xvfb did not start"
 }
 
-# Starts the game and sets GAME_PID and GAME_WINDOW.
-e2e_start_game() {
+# Starts the program and sets GAME_PID and TITLE_WINDOW: the program opens
+# in the title window.
+e2e_start_program() {
     GAME_RUNS=$((${GAME_RUNS:-0} + 1))
     # Its own process group, so the clean-up reaches anything it starts.
     setsid "$WORK/fendo" >"$WORK/game$GAME_RUNS.log" 2>&1 &
     GAME_PID=$!
+    e2e_wait_title 20
+    e2e_log "program $GAME_RUNS started (pid $GAME_PID, title window $TITLE_WINDOW)"
+}
+
+# Waits for the title window (at start or back after a game) and sets TITLE_WINDOW.
+e2e_wait_title() {
+    TITLE_WINDOW=$(e2e_wait_window "$TITLE_CAPTION_RE" "$1") ||
+        e2e_fail "the title window did not appear within $1 s"
+}
+
+# Keys pressed in the title window, as xdotool names them.
+e2e_title_keys() {
+    # Slower than an access key's press, which lands 100 ms after the key.
+    xdotool windowfocus "$TITLE_WINDOW" key --delay 150 "$@" 2>/dev/null
+}
+
+# Presses Go (Enter) in the title window and sets GAME_WINDOW.
+e2e_go() {
+    e2e_title_keys Return
     GAME_WINDOW=$(e2e_wait_window "$GAME_CAPTION_RE" 20) ||
-        e2e_fail "the game window did not appear within 20 s"
-    e2e_log "game $GAME_RUNS started (pid $GAME_PID, window $GAME_WINDOW)"
+        e2e_fail "the game window did not appear within 20 s of Go"
+    e2e_wait_window_gone "$TITLE_WINDOW" 5 || e2e_fail "the title window stayed open during the game"
+    e2e_log "game started (window $GAME_WINDOW)"
+}
+
+# Starts the program and goes straight from its title window into a game.
+e2e_start_game() {
+    e2e_start_program
+    e2e_go
+}
+
+# Quits from the title window with Q and waits for the program to end with status 0.
+e2e_quit() {
+    e2e_title_keys q
+    e2e_wait_game_exit 10 || e2e_fail "the program still runs 10 s after Q in the title window"
+    [[ $GAME_STATUS -eq 0 ]] || e2e_fail "the program exited with status $GAME_STATUS"
 }
 
 # First visible window whose caption matches the pattern, or nothing.

@@ -7,6 +7,7 @@
 
 #include "tests/e2e/probe/CalmRoster.h"
 #include "tests/e2e/probe/DisplayConnection.h"
+#include "tests/e2e/probe/MapWatch.h"
 #include "tests/e2e/probe/PlayFieldGrab.h"
 #include "tests/e2e/probe/SceneGuess.h"
 
@@ -16,6 +17,8 @@ constexpr std::string_view kUsage =
     "usage: fendo_probe close <window>\n"
     "       fendo_probe guilty <window> <fdata folder>   slots out of step, e.g. \"2 5\"\n"
     "       fendo_probe scene <window> <fdata folder>    m, b, f or ?\n"
+    "       fendo_probe mapped <caption>    prints \"watching\", then the time in ns\n"
+    "                                       (as date +%s%N) a window so captioned maps\n"
     "exit status 0 on success, 1 if the window cannot be read, 2 on bad arguments\n";
 
 int Usage() {
@@ -30,6 +33,18 @@ int main(int argc, char** argv) {
         return Usage();
     }
     const std::string_view command = argv[1];
+    if (command == "mapped" && argc == 3) {
+        const probe::DisplayConnection display = probe::OpenDisplay();
+        if (!display) {
+            std::fputs("fendo_probe: cannot open the display\n", stderr);
+            return 1;
+        }
+        probe::WatchMaps(display.get());
+        std::puts("watching");
+        std::fflush(stdout);
+        std::printf("%lld\n", static_cast<long long>(probe::WaitForMap(display.get(), argv[2])));
+        return 0;
+    }
     char* end = nullptr;
     const Window window = std::strtoul(argv[2], &end, 0);
     if (end == argv[2] || *end != '\0') {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "platform/Surface.h"
+
+// A borderless picture that keeps what is drawn into it, sized to the widget
+// as the form lays it out. It takes no input of its own.
+class SurfaceView final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SurfaceView(QWidget* parent = nullptr);
+    ~SurfaceView() override;
+
+    // The surface behind the picture, made afresh (empty) whenever the
+    // widget's size no longer matches it.
+    platform::Surface& Surface();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::unique_ptr<platform::Surface> surface_;
+};
