@@ -7,7 +7,7 @@ set -euo pipefail
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libqt6multimedia6
        fonts-ipafont-gothic fonts-liberation fonts-dejavu-core)
 test=(libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick)
-bench=(libbenchmark-dev libsdl2-dev)
+bench=(libbenchmark-dev libsdl2-dev time)
 fuzz=(clang libclang-rt-14-dev)
 
 wanted=()
