@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -42,10 +43,7 @@ struct Damage {
 
 std::function<bool(const fs::path&)> Bytes(std::vector<uint8_t> bytes, uintmax_t length = 0) {
     return [bytes, length](const fs::path& path) {
-        hostile::Write(path, bytes);
-        if (length > bytes.size()) {
-            fs::resize_file(path, length);
-        }
+        hostile::WriteSparse(path, bytes, std::max<uintmax_t>(length, bytes.size()));
         return true;
     };
 }
@@ -66,15 +64,13 @@ std::vector<Damage> Damages() {
         {"200 MB of zeros", Bytes({}, k200MB)},
         {"claims 4096 x 4096 in 100 bytes",
          Bytes(Cut(BuildFile(Header{4096, 4096, 32}, {}, {}), 100))},
-        {"4097 wide and that long", Bytes(BuildFile(Header{4097, 200, 24}, {}, {}),
-                                          54 + uintmax_t{12292} * 200)},
-        {"pixels 3.75 GB in", Bytes(WithOffBits(Cut(good, 54), 0xF0000000u),
-                                    0xF0000000u + uintmax_t{240000})},
+        {"4097 wide and that long",
+         Bytes(BuildFile(Header{4097, 200, 24}, {}, {}), 54 + uintmax_t{12292} * 200)},
+        {"pixels 3.75 GB in",
+         Bytes(WithOffBits(Cut(good, 54), 0xF0000000u), 0xF0000000u + uintmax_t{240000})},
     };
-    for (const hostile::NotAFile kind : hostile::kNotAFile) {
-        damages.push_back({hostile::Name(kind), [kind](const fs::path& path) {
-                               return hostile::Make(kind, path);
-                           }});
+    for (const hostile::NotAFile& kind : hostile::kNotAFile) {
+        damages.push_back({kind.name, kind.make});
     }
     return damages;
 }

@@ -42,7 +42,8 @@ inline void Write(const fs::path& path, const std::vector<uint8_t>& bytes) {
 
 // `bytes`, then a hole up to `length`: the file is that long without using
 // the disk for it.
-inline void WriteSparse(const fs::path& path, std::string_view bytes, uintmax_t length) {
+template <typename Bytes>
+void WriteSparse(const fs::path& path, const Bytes& bytes, uintmax_t length) {
     Write(path, bytes);
     fs::resize_file(path, length);
 }
@@ -74,38 +75,19 @@ inline bool MakeSocket(const fs::path& path) {
     return bound;
 }
 
-// The kinds of thing at a data file's path that are not a file to read.
-enum class NotAFile { kFifo, kFolder, kDevice, kSocket };
-inline constexpr NotAFile kNotAFile[] = {NotAFile::kFifo, NotAFile::kFolder, NotAFile::kDevice,
-                                         NotAFile::kSocket};
-
-inline const char* Name(NotAFile kind) {
-    switch (kind) {
-        case NotAFile::kFifo:
-            return "named pipe";
-        case NotAFile::kFolder:
-            return "folder";
-        case NotAFile::kDevice:
-            return "device";
-        case NotAFile::kSocket:
-            return "socket";
-    }
-    return "?";
+inline bool MakeFolder(const fs::path& path) {
+    return fs::create_directory(path);
 }
 
-inline bool Make(NotAFile kind, const fs::path& path) {
-    switch (kind) {
-        case NotAFile::kFifo:
-            return MakeFifo(path);
-        case NotAFile::kFolder:
-            return fs::create_directory(path);
-        case NotAFile::kDevice:
-            return MakeDevice(path);
-        case NotAFile::kSocket:
-            return MakeSocket(path);
-    }
-    return false;
-}
+// The things at a data file's path that are not a file to read.
+struct NotAFile {
+    const char* name;
+    bool (*make)(const fs::path&);
+};
+inline const NotAFile kNotAFile[] = {{"named pipe", MakeFifo},
+                                     {"folder", MakeFolder},
+                                     {"device", MakeDevice},
+                                     {"socket", MakeSocket}};
 
 // A fresh folder for one test, named after it, removed afterwards.
 class TestFolder {

@@ -36,22 +36,4 @@ TEST(RegularFile, ReadsStopAtTheEndOfTheFileWhereverTheyStart) {
     EXPECT_EQ(middle, (std::array<uint8_t, 3>{'6', '7', '8'}));
 }
 
-TEST(RegularFile, AnythingButARegularFileIsNeverOpened) {
-    const hostile::TestFolder folder;
-    EXPECT_EQ(RegularFile((folder.path() / "absent").string()).state(),
-              RegularFile::State::kMissing);
-    EXPECT_EQ(RegularFile((folder.path() / "absent" / "deeper").string()).state(),
-              RegularFile::State::kMissing);
-    const hostile::HangGuard guard;
-    for (const hostile::NotAFile kind : hostile::kNotAFile) {
-        SCOPED_TRACE(hostile::Name(kind));
-        const auto path = folder.path() / hostile::Name(kind);
-        ASSERT_TRUE(hostile::Make(kind, path));
-        const RegularFile file(path.string());
-        EXPECT_FALSE(file.IsOpen());
-        std::array<uint8_t, 1> into{};
-        EXPECT_FALSE(file.ReadAt(0, into));
-    }
-}
-
 }  // namespace

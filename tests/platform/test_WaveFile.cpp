@@ -108,9 +108,8 @@ TEST(WaveFaults, NothingButAWholeShortWaveIsPlayable) {
         {"a byte more data than allowed", declaring(kCap + 1, 45 + uintmax_t{kCap}), false},
         {"200 MB of data", declaring(200u << 20, 44 + (uintmax_t{200} << 20)), false},
     };
-    for (const hostile::NotAFile kind : hostile::kNotAFile) {
-        cases.push_back({hostile::Name(kind),
-                         [kind](const fs::path& path) { return hostile::Make(kind, path); }, false});
+    for (const hostile::NotAFile& kind : hostile::kNotAFile) {
+        cases.push_back({kind.name, kind.make, false});
     }
 
     const hostile::TestFolder folder;
