@@ -1,8 +1,11 @@
 #include <cstddef>
 #include <cstdint>
+#include <algorithm>
+#include <optional>
 #include <span>
 
 #include "graphics/BitmapFile.h"
+#include "graphics/DibFormat.h"
 #include "platform/Surface.h"
 
 namespace {
@@ -34,10 +37,44 @@ bool AllOpaque(const platform::Surface& surface) {
 
 }  // namespace
 
+bool SamePixels(const platform::Surface& a, const platform::Surface& b) {
+    for (int32_t y = 0; y < a.Height(); ++y) {
+        for (int32_t x = 0; x < a.Width(); ++x) {
+            if (a.ScanLine(y)[x] != b.ScanLine(y)[x]) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// What the file loader reads of a file is what the headers' extent says:
+// nothing of one they condemn or one shorter than `least`, and never past
+// `most`. That must draw exactly what the whole file draws.
+void CheckExtent(std::span<const uint8_t> file, bool drew, const platform::Surface& whole) {
+    const std::optional<dib::Extent> extent =
+        dib::FileExtent(file.first(std::min(file.size(), dib::kHeadSize)));
+    if (!extent || file.size() < extent->least) {
+        if (drew) {
+            __builtin_trap();
+        }
+        return;
+    }
+    if (extent->most > dib::kMaxFileBytes || extent->least > extent->most) {
+        __builtin_trap();
+    }
+    platform::Surface cut(whole.Width(), whole.Height(), kFill);
+    const size_t read = static_cast<size_t>(std::min<uint64_t>(file.size(), extent->most));
+    if (BitmapFile::DrawBitmapBytes(file.first(read), cut) != drew || !SamePixels(cut, whole)) {
+        __builtin_trap();
+    }
+}
+
 // Besides memory errors, checks the loader's promises: the same bytes get the
 // same verdict on any target, a refused file leaves its target untouched, a
-// small target shows exactly the corner of what a large one shows, and every
-// pixel written is opaque.
+// small target shows exactly the corner of what a large one shows, every
+// pixel written is opaque, and reading no further than the headers' extent
+// changes nothing.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::span<const uint8_t> file(data, size);
     platform::Surface small(7, 5, kFill);
@@ -50,15 +87,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!drewSmall && !(AllFill(small) && AllFill(large))) {
         __builtin_trap();
     }
-    for (int32_t y = 0; y < small.Height(); ++y) {
-        for (int32_t x = 0; x < small.Width(); ++x) {
-            if (small.ScanLine(y)[x] != large.ScanLine(y)[x]) {
-                __builtin_trap();
-            }
-        }
+    if (!SamePixels(small, large)) {
+        __builtin_trap();
     }
     if (!AllOpaque(small) || !AllOpaque(large)) {
         __builtin_trap();
     }
+    CheckExtent(file, drewLarge, large);
     return 0;
 }

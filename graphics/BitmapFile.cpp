@@ -1,85 +1,50 @@
 #include "graphics/BitmapFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <limits>
-#include <memory>
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <new>
-#include <optional>
 
 #include "graphics/DibFormat.h"
 #include "graphics/DibRle.h"
 #include "graphics/DibRows.h"
+#include "platform/RegularFile.h"
 
 namespace BitmapFile {
-namespace {
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-struct FileBytes {
-    std::unique_ptr<uint8_t[]> data;
-    size_t size = 0;
-};
-
-// The whole file in one buffer, or nothing if any step fails. The buffer is
-// not zeroed first: every byte of it is read from the file or the load fails.
-// Plain system calls: the background is read again for every roster frame,
-// and stdio's extra stat and buffer cost a tenth of that frame.
-std::optional<FileBytes> ReadWholeFile(const std::string& fileName) {
-    const FileDescriptor file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+// The buffer is not zeroed first: every byte of it is read from the file or
+// the read fails. Plain system calls: the background is read again for every
+// roster frame, and stdio's extra stat and buffer cost a tenth of that frame.
+std::optional<FileBytes> ReadBitmapFile(const std::string& fileName) {
+    const platform::RegularFile file(fileName);
+    std::array<uint8_t, dib::kHeadSize> head;
+    if (!file.IsOpen() || file.Size() < head.size() || !file.ReadExactly(0, head)) {
         return std::nullopt;
     }
-    // The game keeps file lengths in 32-bit integers; nothing it draws comes near.
-    if (info.st_size <= 0 || info.st_size > std::numeric_limits<int32_t>::max()) {
+    const std::optional<dib::Extent> extent = dib::FileExtent(head);
+    if (!extent || file.Size() < extent->least) {
         return std::nullopt;
     }
-    FileBytes bytes{std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[info.st_size]),
-                    static_cast<size_t>(info.st_size)};
+    const size_t size = static_cast<size_t>(std::min(file.Size(), extent->most));
+    FileBytes bytes{std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[size]), size};
     if (!bytes.data) {
         return std::nullopt;
     }
-    size_t done = 0;
-    while (done < bytes.size) {
-        const ssize_t got = ::read(file.get(), bytes.data.get() + done, bytes.size - done);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            return std::nullopt;
-        }
-        done += static_cast<size_t>(got);
+    std::memcpy(bytes.data.get(), head.data(), head.size());
+    // A file cut short since it was opened fails here rather than in the decoder.
+    if (!file.ReadExactly(head.size(), std::span(bytes.data.get(), size).subspan(head.size()))) {
+        return std::nullopt;
     }
     return bytes;
 }
-
-}  // namespace
 
 void LoadBitmapFile(const std::string& FileName, platform::Surface* Target) {
     if (Target == nullptr) {
         return;
     }
-    const std::optional<FileBytes> bytes = ReadWholeFile(FileName);
-    if (bytes) {
-        DrawBitmapBytes(std::span<const uint8_t>(bytes->data.get(), bytes->size), *Target);
+    const std::optional<FileBytes> file = ReadBitmapFile(FileName);
+    if (file) {
+        DrawBitmapBytes(file->bytes(), *Target);
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -15,5 +17,18 @@ void LoadBitmapFile(const std::string& FileName, platform::Surface* Target);
 
 // The same for a file already in memory. Returns whether anything was drawn.
 bool DrawBitmapBytes(std::span<const uint8_t> file, platform::Surface& target);
+
+struct FileBytes {
+    std::unique_ptr<uint8_t[]> data;
+    size_t size = 0;
+    std::span<const uint8_t> bytes() const { return {data.get(), size}; }
+};
+
+// The part of a bitmap file that decoding looks at, read without waiting on
+// anything: no more than its headers say it uses, never more than
+// dib::kMaxFileBytes. Nothing for a file that is missing, is not a regular
+// file (a pipe, a device, a folder), cannot be read, or that its headers
+// alone condemn: shorter than they claim, or absurdly large.
+std::optional<FileBytes> ReadBitmapFile(const std::string& fileName);
 
 }  // namespace BitmapFile

@@ -66,20 +66,87 @@ std::optional<Channel> MakeChannel(uint32_t mask) {
     return channel;
 }
 
-bool ReadColourTable(std::span<const uint8_t> file, size_t at, uint32_t clrUsed, Image& image) {
-    const uint32_t full = 1u << image.bitCount;
-    // A zero count means the full table; a larger one than the depth can
-    // index only has entries nobody can use.
-    const uint32_t entries = (clrUsed == 0 || clrUsed > full) ? full : clrUsed;
-    if (entries > (file.size() - at) / kTableEntrySize) {
-        return false;
+// What the first kHeadSize bytes say, checked for sense but not yet against
+// the file's length.
+struct Head {
+    uint32_t offBits = 0;
+    uint32_t infoSize = 0;
+    int32_t width = 0;
+    int32_t rows = 0;
+    bool topDown = false;
+    uint16_t bitCount = 0;
+    Compression compression = Compression::kRgb;
+    uint32_t tableEntries = 0;  // 8 bits or fewer only
+    size_t stride = 0;
+};
+
+std::optional<Head> ReadHead(std::span<const uint8_t> file) {
+    if (file.size() < kHeadSize) {
+        return std::nullopt;
     }
+    Head head;
+    head.offBits = U32(file, 10);
+    head.infoSize = U32(file, 14);
+    head.width = I32(file, 18);
+    const int32_t height = I32(file, 22);
+    head.bitCount = U16(file, 28);
+    const uint32_t compression = U32(file, 30);
+    const uint32_t clrUsed = U32(file, 46);
+
+    // Longer headers (V4, V5) keep the 40-byte layout at their start; the
+    // colour table follows the header, whatever its length.
+    if (head.infoSize < kInfoHeaderSize || head.infoSize > kMaxLeadBytes ||
+        head.offBits > kMaxLeadBytes) {
+        return std::nullopt;
+    }
+    if (head.width <= 0 || head.width > kMaxSide || height == 0 || height < -kMaxSide ||
+        height > kMaxSide) {
+        return std::nullopt;
+    }
+    head.topDown = height < 0;
+    head.rows = head.topDown ? -height : height;
+    if (!DepthFitsCompression(head.bitCount, compression, head.topDown)) {
+        return std::nullopt;
+    }
+    head.compression = static_cast<Compression>(compression);
+    head.stride = (static_cast<size_t>(head.width) * head.bitCount + 31) / 32 * 4;
+    if (head.bitCount <= 8) {
+        // A zero count means the full table; a larger one than the depth can
+        // index only has entries nobody can use.
+        const uint32_t full = 1u << head.bitCount;
+        head.tableEntries = (clrUsed == 0 || clrUsed > full) ? full : clrUsed;
+    }
+    return head;
+}
+
+bool IsRle(Compression compression) {
+    return compression == Compression::kRle8 || compression == Compression::kRle4;
+}
+
+Extent ExtentOf(const Head& head) {
+    uint64_t lead = kFileHeaderSize + uint64_t{head.infoSize};
+    if (head.bitCount <= 8) {
+        lead += uint64_t{head.tableEntries} * kTableEntrySize;
+    } else if (head.compression == Compression::kBitfields) {
+        // Right after a 40-byte header, or inside a longer one at the same place.
+        lead = std::max<uint64_t>(lead, kFileHeaderSize + kInfoHeaderSize + kMasksSize);
+    }
+    lead = std::max<uint64_t>(lead, head.offBits);
+    if (IsRle(head.compression)) {
+        return {lead, std::max(lead, head.offBits + RleBound(static_cast<uint64_t>(head.width),
+                                                             static_cast<uint64_t>(head.rows)))};
+    }
+    const uint64_t end = std::max<uint64_t>(
+        lead, head.offBits + uint64_t{head.stride} * static_cast<uint64_t>(head.rows));
+    return {end, end};
+}
+
+void ReadColourTable(std::span<const uint8_t> file, size_t at, uint32_t entries, Image& image) {
     for (uint32_t i = 0; i < entries; ++i) {
         image.table[i] = 0xFF000000u | (U32(file, at + i * kTableEntrySize) & 0x00FFFFFFu);
     }
     std::fill(image.table.begin() + entries, image.table.end(), 0xFF000000u);
     image.tableSize = entries;
-    return true;
 }
 
 // 16 and 32 bits only.
@@ -89,11 +156,7 @@ bool ReadChannels(std::span<const uint8_t> file, Image& image) {
         masks = {0x7C00u, 0x03E0u, 0x001Fu};
     }
     if (image.compression == Compression::kBitfields) {
-        // Right after a 40-byte header, or inside a longer one at the same place.
         const size_t at = kFileHeaderSize + kInfoHeaderSize;
-        if (file.size() - at < kMasksSize) {
-            return false;
-        }
         masks = {U32(file, at), U32(file, at + 4), U32(file, at + 8)};
     }
     image.plain32 = image.bitCount == 32 && masks[0] == 0x00FF0000u && masks[1] == 0x0000FF00u &&
@@ -128,62 +191,43 @@ bool RowsWithinTable(const Image& image, IndexAt indexAt) {
 
 }  // namespace
 
-std::optional<Image> ParseFile(std::span<const uint8_t> file) {
-    if (file.size() < kFileHeaderSize + kInfoHeaderSize) {
+std::optional<Extent> FileExtent(std::span<const uint8_t> head) {
+    const std::optional<Head> read = ReadHead(head);
+    if (!read) {
         return std::nullopt;
     }
-    const uint32_t offBits = U32(file, 10);
-    const uint32_t infoSize = U32(file, 14);
-    const int32_t width = I32(file, 18);
-    const int32_t height = I32(file, 22);
-    const uint16_t bitCount = U16(file, 28);
-    const uint32_t compression = U32(file, 30);
-    const uint32_t clrUsed = U32(file, 46);
+    return ExtentOf(*read);
+}
 
-    // Longer headers (V4, V5) keep the 40-byte layout at their start; the
-    // colour table follows the header, whatever its length.
-    if (infoSize < kInfoHeaderSize || infoSize > file.size() - kFileHeaderSize) {
+// Every part the headers locate lies within `least`, so once the file is
+// known to be that long nothing below reads past its end.
+std::optional<Image> ParseFile(std::span<const uint8_t> file) {
+    const std::optional<Head> head = ReadHead(file);
+    if (!head) {
         return std::nullopt;
     }
-    if (width <= 0 || height == 0 || height == std::numeric_limits<int32_t>::min()) {
+    const Extent extent = ExtentOf(*head);
+    if (file.size() < extent.least) {
         return std::nullopt;
     }
-    const bool topDown = height < 0;
-    const int32_t rows = topDown ? -height : height;
-    int32_t pixelCount = 0;
-    if (__builtin_mul_overflow(width, rows, &pixelCount)) {
-        return std::nullopt;
-    }
-    if (!DepthFitsCompression(bitCount, compression, topDown)) {
-        return std::nullopt;
-    }
+    file = file.first(static_cast<size_t>(std::min<uint64_t>(file.size(), extent.most)));
 
     Image image;
-    image.width = width;
-    image.height = rows;
-    image.topDown = topDown;
-    image.bitCount = bitCount;
-    image.compression = static_cast<Compression>(compression);
-    image.stride = (static_cast<size_t>(width) * bitCount + 31) / 32 * 4;
-
-    bool read = true;  // 24-bit pixels need neither a table nor masks
-    if (bitCount <= 8) {
-        read = ReadColourTable(file, kFileHeaderSize + infoSize, clrUsed, image);
-    } else if (bitCount != 24) {
-        read = ReadChannels(file, image);
-    }
-    if (!read || offBits > file.size()) {
+    image.width = head->width;
+    image.height = head->rows;
+    image.topDown = head->topDown;
+    image.bitCount = head->bitCount;
+    image.compression = head->compression;
+    image.stride = head->stride;
+    if (head->bitCount <= 8) {
+        ReadColourTable(file, kFileHeaderSize + head->infoSize, head->tableEntries, image);
+    } else if (head->bitCount != 24 && !ReadChannels(file, image)) {
         return std::nullopt;
     }
-    const std::span<const uint8_t> bits = file.subspan(offBits);
-    if (image.compression == Compression::kRle8 || image.compression == Compression::kRle4) {
-        image.bits = bits;
-        return image;
-    }
-    if (static_cast<size_t>(rows) > bits.size() / image.stride) {
-        return std::nullopt;
-    }
-    image.bits = bits.first(image.stride * static_cast<size_t>(rows));
+    const std::span<const uint8_t> bits = file.subspan(head->offBits);
+    image.bits = IsRle(image.compression)
+                     ? bits
+                     : bits.first(image.stride * static_cast<size_t>(image.height));
     return image;
 }
 

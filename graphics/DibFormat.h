@@ -27,7 +27,8 @@ struct Image {
     bool topDown = false;
     uint16_t bitCount = 0;
     Compression compression = Compression::kRgb;
-    // Uncompressed: exactly stride * height bytes. RLE: up to the end of the file.
+    // Uncompressed: exactly stride * height bytes. RLE: up to the end of the
+    // file or RleBound, whichever comes first.
     std::span<const uint8_t> bits;
     size_t stride = 0;
     // Colour table as surface words (0xFFRRGGBB); entries past tableSize are
@@ -38,9 +39,50 @@ struct Image {
     bool plain32 = false;                  // 32 bits with the usual 0x00RRGGBB layout
 };
 
+// The largest picture a file may hold, on either side. The game's largest
+// sheet is 400 x 200; anything past this is not a sheet but a hostile file,
+// and refusing it keeps what one load reads and holds below kMaxFileBytes.
+constexpr int32_t kMaxSide = 4096;
+
+// The furthest from the start of the file that the information header may
+// end or the pixels may begin; the longest header and the largest colour
+// table come to under 1.2 KiB.
+constexpr uint64_t kMaxLeadBytes = 64 * 1024;
+
+// The file header and the 40-byte information header: enough to tell how
+// much of the rest of a file matters.
+constexpr size_t kHeadSize = 54;
+
+// An RLE stream is never longer than this for a width x height image: every
+// command but a delta that moves nowhere advances the pen, and none costs
+// more than 4 bytes per pixel or per row it moves across. Bytes after it are
+// not looked at, so a stream padded out with empty moves ends there.
+constexpr uint64_t RleBound(uint64_t width, uint64_t height) {
+    return 4 * width * (height + 1) + 4 * height + 2;
+}
+
+// More than any file ParseFile accepts can have it look at: the largest lead
+// and the longest RLE stream, which beats any uncompressed pixel area.
+constexpr uint64_t kMaxFileBytes = kMaxLeadBytes + RleBound(kMaxSide, kMaxSide);
+static_assert(kMaxFileBytes >= kMaxLeadBytes + uint64_t{kMaxSide} * kMaxSide * 4);
+
+// How much of a file matters, known from its first kHeadSize bytes: a file
+// shorter than `least` is refused, and nothing past `most` is ever read.
+struct Extent {
+    uint64_t least = 0;
+    uint64_t most = 0;
+};
+
+// Nothing when the headers alone condemn the file: too short, an absurd
+// size (beyond kMaxSide, or a lead beyond kMaxLeadBytes) or a format this
+// decoder does not handle. Otherwise most <= kMaxFileBytes.
+std::optional<Extent> FileExtent(std::span<const uint8_t> head);
+
 // Reads the file header, the information header, the colour table or the
 // channel masks. Returns nothing for a file that is short of what its headers
-// claim, an absurd size, or a format this decoder does not handle. RLE streams
+// claim, an absurd size, or a format this decoder does not handle; it looks
+// at no byte past FileExtent's `most`, so a file cut there reads the same as
+// the whole of it. RLE streams
 // are checked separately, as they can only be checked by walking them.
 std::optional<Image> ParseFile(std::span<const uint8_t> file);
 

@@ -1,23 +1,24 @@
 #include "platform/WaveFile.h"
 
 #include <array>
-#include <cstdint>
-#include <fstream>
 #include <string_view>
+
+#include "platform/RegularFile.h"
 
 namespace platform {
 namespace {
 
-uint32_t Le32(const char* p) {
-    const auto* b = reinterpret_cast<const unsigned char*>(p);
+uint32_t Le32(const uint8_t* b) {
     return uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24;
 }
-uint16_t Le16(const char* p) {
-    const auto* b = reinterpret_cast<const unsigned char*>(p);
+uint16_t Le16(const uint8_t* b) {
     return static_cast<uint16_t>(b[0] | b[1] << 8);
 }
+std::string_view Tag(const uint8_t* b) {
+    return {reinterpret_cast<const char*>(b), 4};
+}
 
-bool IsPlayableFormat(const char* fmt) {
+bool IsPlayableFormat(const uint8_t* fmt) {
     constexpr uint16_t kPcm = 1;
     constexpr uint16_t kFloat = 3;
     const uint16_t format = Le16(fmt);
@@ -32,35 +33,35 @@ bool IsPlayableFormat(const char* fmt) {
 }  // namespace
 
 bool IsPlayableWave(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::array<char, 12> riff{};
-    if (!file.read(riff.data(), riff.size()) || std::string_view(riff.data(), 4) != "RIFF" ||
-        std::string_view(riff.data() + 8, 4) != "WAVE") {
+    const RegularFile file(path);
+    std::array<uint8_t, 12> riff{};
+    if (!file.ReadExactly(0, riff) || Tag(riff.data()) != "RIFF" ||
+        Tag(riff.data() + 8) != "WAVE") {
         return false;
     }
     bool formatOk = false;
     // Chunks follow one another, each padded to an even length; only "fmt "
-    // and the presence of "data" matter.
+    // and the "data" chunk's length matter.
+    uint64_t at = riff.size();
     for (int chunk = 0; chunk < 64; ++chunk) {
-        std::array<char, 8> head{};
-        if (!file.read(head.data(), head.size())) {
+        std::array<uint8_t, 8> head{};
+        if (!file.ReadExactly(at, head)) {
             return false;
         }
-        const std::string_view id(head.data(), 4);
         const uint32_t size = Le32(head.data() + 4);
-        if (id == "data") {
-            return formatOk && size > 0;
+        at += head.size();
+        if (Tag(head.data()) == "data") {
+            return formatOk && size > 0 && size <= kMaxWaveDataBytes && at <= file.Size() &&
+                   size <= file.Size() - at;
         }
-        if (id == "fmt ") {
-            std::array<char, 16> fmt{};
-            if (size < fmt.size() || !file.read(fmt.data(), fmt.size())) {
+        if (Tag(head.data()) == "fmt ") {
+            std::array<uint8_t, 16> fmt{};
+            if (size < fmt.size() || !file.ReadExactly(at, fmt)) {
                 return false;
             }
             formatOk = IsPlayableFormat(fmt.data());
-            file.seekg(static_cast<std::streamoff>(size - fmt.size() + (size & 1)), std::ios::cur);
-        } else {
-            file.seekg(static_cast<std::streamoff>(size) + (size & 1), std::ios::cur);
         }
+        at += uint64_t{size} + (size & 1);
     }
     return false;
 }

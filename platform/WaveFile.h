@@ -1,12 +1,23 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace platform {
 
+// The most sample data a playable file may carry: 8 MiB is some 47 seconds
+// of 16-bit stereo at 44.1 kHz, for a punch sound that lasts a fraction of a
+// second. The audio back end holds the whole data chunk in memory, so a
+// longer one is refused rather than loaded.
+constexpr uint32_t kMaxWaveDataBytes = 8 * 1024 * 1024;
+
 // Whether the file is a RIFF/WAVE file with PCM data a sound device can
 // play. The audio back end never reports such a file as bad: it stays
-// "loading" forever, so we look for ourselves.
+// "loading" forever, so we look for ourselves. Only the chunk headers and the
+// format are read, without ever waiting: anything but a regular file (a pipe,
+// a device, a folder) is not playable, nor is a data chunk that is empty,
+// longer than kMaxWaveDataBytes or longer than the file holds (the back end
+// would set aside memory for all it claims).
 bool IsPlayableWave(const std::string& path);
 
 }  // namespace platform

@@ -9,7 +9,7 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libqt6mu
 test=(libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick)
 # Making the .deb and checking it and the desktop files.
 package=(dpkg-dev fakeroot file lintian desktop-file-utils appstream)
-bench=(libbenchmark-dev libsdl2-dev)
+bench=(libbenchmark-dev libsdl2-dev time)
 fuzz=(clang libclang-rt-14-dev)
 
 wanted=()

@@ -1,7 +1,6 @@
 #include "platform/qt/QtSound.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QUrl>
 
 #include "platform/WaveFile.h"
@@ -17,22 +16,23 @@ void QtSound::DefaultBeep() {
 }
 
 void QtSound::PlayAsync(const std::string& wavePath) {
-    const QString path = QString::fromStdString(wavePath);
-    if (!QFileInfo(path).isFile()) {
+    // Checked on every play, as the file may change while the game runs; the
+    // check reads a few dozen bytes and never waits, and only a file that
+    // passes it reaches the back end, which would otherwise block on a pipe
+    // or set aside whatever memory a data chunk claims.
+    if (!IsPlayableWave(wavePath)) {
         beep_();
         return;
     }
+    const QString path = QString::fromStdString(wavePath);
     if (path != loadedPath_) {
         loadedPath_ = path;
-        playable_ = IsPlayableWave(wavePath);
-        if (playable_) {
-            effect_.setSource(QUrl::fromLocalFile(path));
-        }
+        effect_.setSource(QUrl::fromLocalFile(path));
     }
     // Loading goes on in the background; play() waits for it by itself, and
     // nothing here ever waits for the sound, so a missing audio device
     // cannot stall a punch.
-    if (!playable_ || effect_.status() == QSoundEffect::Error) {
+    if (effect_.status() == QSoundEffect::Error) {
         beep_();
         return;
     }

@@ -20,7 +20,6 @@ private:
     std::function<void()> beep_;
     QSoundEffect effect_;
     QString loadedPath_;
-    bool playable_ = false;
 };
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include "fakes/BmpBuilder.h"
 #include "SurfaceCheck.h"
 #include "graphics/BitmapFile.h"
+#include "graphics/DibFormat.h"
 
 namespace {
 
@@ -90,6 +91,9 @@ TEST(DibFormat, Parse_RefusesAbsurdSizes) {
          BuildFile(Header{70000, 70000, 8, bmptest::kRle8, 1}, bmptest::Table({0}),
                    std::vector<uint8_t>{0x00, 0x01})},
         {"header shorter than 40 bytes", With32(Good24(1, 1), kInfoSizeAt, 12)},
+        {"wider than any sheet", Good24(dib::kMaxSide + 1, 1)},
+        {"taller than any sheet, top-down", Good24(1, -dib::kMaxSide - 1)},
+        {"header longer than any lead", With32(Good24(1, 1), kInfoSizeAt, 0x10001)},
     });
 }
 

@@ -3,8 +3,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "platform/HostileFiles.h"
 #include "platform/WaveFile.h"
 
 namespace {
@@ -70,6 +73,54 @@ TEST_F(WaveFileTest, AnythingElseIsNot) {
     EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + Chunk("data", ""))));
     EXPECT_FALSE(Check(Riff(Chunk("fmt ", "short"))));
     EXPECT_FALSE(platform::IsPlayableWave("/nonexistent/default_p.wav"));
+}
+
+// Only a regular file whose data chunk is there, whole, and short is handed
+// to the audio back end; whatever else lies at the path sounds the beep.
+TEST(WaveFaults, NothingButAWholeShortWaveIsPlayable) {
+    namespace fs = std::filesystem;
+    const std::string format = Chunk("fmt ", Format(1, 1, 22050, 16));
+    const std::string good = Riff(format + Chunk("data", std::string(400, '\x10')));
+    // Headers declaring `size` bytes of data, in a file holding `length` bytes.
+    const auto declaring = [&](uint32_t size, uintmax_t length) {
+        const std::string head = Riff(format + "data" + Le32(size));
+        return [head, length](const fs::path& path) {
+            return hostile::WriteSparse(path, head, std::max<uintmax_t>(length, head.size())), true;
+        };
+    };
+    const auto bytes = [](const std::string& contents) {
+        return [contents](const fs::path& path) { return hostile::Write(path, contents), true; };
+    };
+    constexpr uint32_t kCap = platform::kMaxWaveDataBytes;
+    struct Case {
+        std::string what;
+        std::function<bool(const fs::path&)> make;
+        bool playable;
+    };
+    std::vector<Case> cases = {
+        {"a good wave", bytes(good), true},
+        {"data as long as allowed", declaring(kCap, 44 + uintmax_t{kCap}), true},
+        {"missing", [](const fs::path&) { return true; }, false},
+        {"empty", bytes(""), false},
+        {"one byte short", bytes(good.substr(0, good.size() - 1)), false},
+        {"garbage", bytes(std::string(300, '\xA5')), false},
+        {"100 bytes claiming 4 GiB", declaring(0xFFFFFFFFu, 100), false},
+        {"a byte more data than allowed", declaring(kCap + 1, 45 + uintmax_t{kCap}), false},
+        {"200 MB of data", declaring(200u << 20, 44 + (uintmax_t{200} << 20)), false},
+    };
+    for (const hostile::NotAFile& kind : hostile::kNotAFile) {
+        cases.push_back({kind.name, kind.make, false});
+    }
+
+    const hostile::TestFolder folder;
+    const fs::path path = folder.path() / "default_p.wav";
+    const hostile::HangGuard guard;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(path);
+        ASSERT_TRUE(c.make(path));
+        EXPECT_EQ(platform::IsPlayableWave(path.string()), c.playable);
+    }
 }
 
 }  // namespace
