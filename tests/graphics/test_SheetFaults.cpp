@@ -10,7 +10,7 @@
 #include "graphics/BitmapFile.h"
 #include "graphics/DibFormat.h"
 #include "graphics/SheetNames.h"
-#include "platform/HostileFiles.h"
+#include "fakes/HostileFiles.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "platform/HostileFiles.h"
+#include "fakes/HostileFiles.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/HostileFiles.h"
+#include "fakes/HostileFiles.h"
 #include "platform/WaveFile.h"
 
 namespace {
