@@ -3,14 +3,17 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "core/Game.h"
 #include "platform/EventPump.h"
 #include "platform/Surface.h"
 
 class QLabel;
-class QFrame;
-class PictureBox;
+
+namespace Ui {
+class GameWindow;
+}
 
 // The game window: the play field, the status labels and the stress bar.
 // It holds no game state; everything goes through the game's operations.
@@ -19,6 +22,7 @@ class GameWindow final : public QWidget {
 
 public:
     GameWindow(game::Game& game, platform::EventPump& pump);
+    ~GameWindow() override;
 
     // Shows the window and runs one game until it is over.
     void Main();
@@ -42,7 +46,6 @@ protected:
 
 private:
     void HandleInput(int16_t code);
-    void BuildLayout();
 
     game::Game& game_;
     platform::EventPump& pump_;
@@ -53,15 +56,5 @@ private:
     platform::Surface picPunch_{290, 58};
     platform::Surface picMirror_{400, 200};
 
-    PictureBox* picMain_ = nullptr;
-    QLabel* lblHiScore_ = nullptr;
-    QLabel* lblMaxKOScore_ = nullptr;
-    QLabel* lblMaxHits_ = nullptr;
-    QLabel* lblPoints_ = nullptr;
-    QLabel* lblHits_ = nullptr;
-    QLabel* lblHPS_ = nullptr;
-    QLabel* lblStress_ = nullptr;
-    QLabel* lblFendorData_ = nullptr;
-    QWidget* imgMaxStress_ = nullptr;
-    QFrame* shpStress_ = nullptr;
+    std::unique_ptr<Ui::GameWindow> ui_;
 };

@@ -35,13 +35,16 @@ int16_t ButtonMask(Qt::MouseButtons buttons) {
 
 }  // namespace
 
-PictureBox::PictureBox(platform::Surface& surface, QWidget* parent)
-    : QWidget(parent), surface_(surface) {
-    setFixedSize(surface.Width() + 2 * kBorder, surface.Height() + 2 * kBorder);
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    surface_.SetRefreshHook([this] { repaint(); });
+}
+
+void PictureBox::SetSurface(platform::Surface& surface) {
+    surface_ = &surface;
+    setFixedSize(surface.Width() + 2 * kBorder, surface.Height() + 2 * kBorder);
+    surface.SetRefreshHook([this] { repaint(); });
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -53,12 +56,15 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.fillRect(1, 1, w - 1, h - 1, Qt::white);
     painter.fillRect(1, 1, w - 2, h - 2, QColor(0x69, 0x69, 0x69));
     painter.fillRect(2, 2, w - 3, h - 3, QColor(0xE3, 0xE3, 0xE3));
+    if (surface_ == nullptr) {
+        return;
+    }
     // The image wraps the surface's own pixels: no copy per frame. Without
     // smooth transforms a whole-number screen scale keeps every pixel crisp.
-    const QImage image(reinterpret_cast<const uchar*>(surface_.Bits()), surface_.Width(),
-                       surface_.Height(), surface_.Width() * 4, QImage::Format_RGB32);
+    const QImage image(reinterpret_cast<const uchar*>(surface_->Bits()), surface_->Width(),
+                       surface_->Height(), surface_->Width() * 4, QImage::Format_RGB32);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(kBorder, kBorder, surface_.Width(), surface_.Height()), image);
+    painter.drawImage(QRect(kBorder, kBorder, surface_->Width(), surface_->Height()), image);
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {
@@ -79,12 +85,12 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void PictureBox::ReportPress(QMouseEvent* event) {
     const int16_t button = ButtonCode(event->button());
-    if (button == 0 || !onMouseDown) {
+    if (button == 0 || !onMouseDown || surface_ == nullptr) {
         return;
     }
     const QPointF at = event->position() - QPointF(kBorder, kBorder);
     // The frame is decoration: only presses on the picture itself reach the game.
-    if (at.x() < 0 || at.y() < 0 || at.x() >= surface_.Width() || at.y() >= surface_.Height()) {
+    if (at.x() < 0 || at.y() < 0 || at.x() >= surface_->Width() || at.y() >= surface_->Height()) {
         return;
     }
     onMouseDown(button, platform::ShiftStateFromQt(event->modifiers()), static_cast<float>(at.x()),

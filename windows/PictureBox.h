@@ -14,7 +14,10 @@ class PictureBox final : public QWidget {
 public:
     static constexpr int kBorder = 2;
 
-    PictureBox(platform::Surface& surface, QWidget* parent);
+    explicit PictureBox(QWidget* parent);
+
+    // The surface shown from now on; the box takes its size plus the frame.
+    void SetSurface(platform::Surface& surface);
 
     std::function<void(int16_t keyCode, int16_t shift)> onKeyDown;
     std::function<void(int16_t button, int16_t shift, float x, float y)> onMouseDown;
@@ -31,5 +34,5 @@ protected:
 private:
     void ReportPress(QMouseEvent* event);
 
-    platform::Surface& surface_;
+    platform::Surface* surface_ = nullptr;
 };

@@ -1,7 +1,5 @@
 #include "windows/WindowFonts.h"
 
-#include <cmath>
-
 namespace WindowFonts {
 
 void RegisterSubstitutes() {
@@ -10,14 +8,6 @@ void RegisterSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
-}
-
-QFont Make(const QString& family, double points, bool bold) {
-    QFont font(family);
-    // Pixel sizes keep the layout of the twips grid whatever DPI the screen reports.
-    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    font.setBold(bold);
-    return font;
 }
 
 }  // namespace WindowFonts

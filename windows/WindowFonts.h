@@ -9,7 +9,4 @@ namespace WindowFonts {
 // here, so Japanese and Latin glyphs of one label come from one font.
 void RegisterSubstitutes();
 
-// A font sized as its points would be on a 96 dpi Windows screen.
-QFont Make(const QString& family, double points, bool bold = false);
-
 }  // namespace WindowFonts

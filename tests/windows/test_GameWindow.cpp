@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -63,7 +64,24 @@ TEST_F(GameWindowTest, Layout_FollowsTheTwipsGrid) {
     EXPECT_EQ(Text("Label1"), QStringLiteral("ストレス"));
     EXPECT_TRUE(window->Label("lblPoints")->alignment().testFlag(Qt::AlignRight));
     EXPECT_TRUE(window->Label("lblStress")->alignment().testFlag(Qt::AlignHCenter));
-    EXPECT_TRUE(window->Label("lblPoints")->font().bold());
+    struct Font {
+        const char* label;
+        int pixels;
+        bool bold;
+        const char* family;
+    };
+    for (const Font& f : {Font{"lblHiScore", 11, false, "Liberation Sans"},
+                          Font{"lblPoints", 19, true, "Liberation Sans"},
+                          Font{"lblHits", 16, true, "Liberation Sans"},
+                          Font{"lblHPS", 13, true, "Liberation Sans"},
+                          Font{"lblStress", 16, true, "DejaVu Sans"},
+                          Font{"lblFendorData", 15, true, "IPAPGothic"},
+                          Font{"Label1", 12, false, "IPAPGothic"}}) {
+        const QFont font = window->Label(f.label)->font();
+        EXPECT_EQ(font.pixelSize(), f.pixels) << f.label;
+        EXPECT_EQ(font.bold(), f.bold) << f.label;
+        EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(f.family)) << f.label;
+    }
 }
 
 TEST_F(GameWindowTest, ShowScores_WritesEveryLabel) {
