@@ -11,11 +11,14 @@
 #include "platform/RegularFile.h"
 
 namespace BitmapFile {
+namespace {
 
 // The buffer is not zeroed first: every byte of it is read from the file or
 // the read fails. Plain system calls: the background is read again for every
 // roster frame, and stdio's extra stat and buffer cost a tenth of that frame.
-std::optional<FileBytes> ReadBitmapFile(const std::string& fileName) {
+// `room(size)` gives space for `size` bytes, or null.
+template <typename Room>
+std::optional<std::span<const uint8_t>> ReadWithin(const std::string& fileName, Room room) {
     const platform::RegularFile file(fileName);
     std::array<uint8_t, dib::kHeadSize> head;
     if (!file.IsOpen() || file.Size() < head.size() || !file.ReadExactly(0, head)) {
@@ -26,13 +29,62 @@ std::optional<FileBytes> ReadBitmapFile(const std::string& fileName) {
         return std::nullopt;
     }
     const size_t size = static_cast<size_t>(std::min(file.Size(), extent->most));
-    FileBytes bytes{std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[size]), size};
-    if (!bytes.data) {
+    uint8_t* const data = room(size);
+    if (data == nullptr) {
         return std::nullopt;
     }
-    std::memcpy(bytes.data.get(), head.data(), head.size());
+    const std::span<uint8_t> bytes(data, size);
+    std::memcpy(bytes.data(), head.data(), head.size());
     // A file cut short since it was opened fails here rather than in the decoder.
-    if (!file.ReadExactly(head.size(), std::span(bytes.data.get(), size).subspan(head.size()))) {
+    if (!file.ReadExactly(head.size(), bytes.subspan(head.size()))) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// The same sheets are loaded again every roster frame, so the buffer is kept
+// for the next load: past malloc's mmap threshold every fresh buffer comes
+// as new zeroed pages, faulted in one by one and unmapped again, which costs
+// several times the decoding. A buffer larger than any sheet needs is let go
+// after its load, so one hostile file does not hold on to its megabytes.
+constexpr size_t kKeptBufferBytes = size_t{1} << 20;
+
+class LoadBuffer {
+public:
+    uint8_t* Room(size_t size) {
+        if (size > capacity_) {
+            data_.reset();
+            capacity_ = 0;
+            data_.reset(new (std::nothrow) uint8_t[size]);
+            capacity_ = data_ ? size : 0;
+        }
+        return data_.get();
+    }
+
+    void LetGoIfLarge() {
+        if (capacity_ > kKeptBufferBytes) {
+            data_.reset();
+            capacity_ = 0;
+        }
+    }
+
+private:
+    std::unique_ptr<uint8_t[]> data_;
+    size_t capacity_ = 0;
+};
+
+thread_local LoadBuffer t_loadBuffer;
+
+}  // namespace
+
+std::optional<FileBytes> ReadBitmapFile(const std::string& fileName) {
+    FileBytes bytes;
+    const auto read = ReadWithin(fileName, [&bytes](size_t size) {
+        bytes.data.reset(new (std::nothrow) uint8_t[size]);
+        bytes.size = size;
+        return bytes.data.get();
+    });
+    if (!read) {
         return std::nullopt;
     }
     return bytes;
@@ -42,10 +94,11 @@ void LoadBitmapFile(const std::string& FileName, platform::Surface* Target) {
     if (Target == nullptr) {
         return;
     }
-    const std::optional<FileBytes> file = ReadBitmapFile(FileName);
-    if (file) {
-        DrawBitmapBytes(file->bytes(), *Target);
+    const auto read = ReadWithin(FileName, [](size_t size) { return t_loadBuffer.Room(size); });
+    if (read) {
+        DrawBitmapBytes(*read, *Target);
     }
+    t_loadBuffer.LetGoIfLarge();
 }
 
 // A file that is short of what its headers claim, has an absurd size, refers

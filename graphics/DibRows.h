@@ -1,11 +1,14 @@
 #pragma once
 
+#include "graphics/BgrRows.h"
 #include "graphics/DibFormat.h"
 #include "platform/Surface.h"
 
 namespace dib {
 
 // Draws a checked uncompressed image at (0, 0), clipped to the target.
-void DrawUncompressed(const Image& image, platform::Surface& target);
+// 24-bit rows are widened with `code`, which must be one the machine runs.
+void DrawUncompressed(const Image& image, platform::Surface& target,
+                      RowCode code = FastestRowCode());
 
 }  // namespace dib

@@ -121,4 +121,28 @@ TEST_F(LoadBitmapFileTest, Load_NullTargetIsIgnoredAndLaterLoadsWork) {
     EXPECT_EQ(target.Pixel(1, 0), 0xFF0000u);
 }
 
+// Loads share a buffer kept between them; each must draw its own file's
+// pixels whatever a larger or smaller file left in it before, including one
+// too large for the buffer to be kept.
+TEST_F(LoadBitmapFileTest, Load_FilesOfEverySizeInTurnEachDrawTheirOwnPixels) {
+    const std::vector<uint32_t> wideRow(700, 0x123456);
+    const std::string large =
+        Write("large.bmp",
+              BuildFile(Header{700, 600, 24}, {},
+                        bmptest::PackRows(std::vector<std::vector<uint32_t>>(600, wideRow), 24)));
+    const std::string small = Write("small.bmp", TwoByTwo());
+    const std::string tiny =
+        Write("tiny.bmp", BuildFile(Header{1, 1, 24}, {}, bmptest::PackRows({{0xABCDEF}}, 24)));
+    for (const std::string& path : {large, small, tiny, small, large, tiny}) {
+        platform::Surface target = surfacetest::Patterned(2, 2);
+        const std::vector<uint32_t> before = surfacetest::Snapshot(target);
+        LoadBitmapFile(path, &target);
+        const std::vector<uint32_t> expected =
+            path == large   ? std::vector<uint32_t>(4, 0x563412)
+            : path == small ? std::vector<uint32_t>{0x0000FF, 0xFF0000, 0x00FF00, 0xFFFFFF}
+                            : std::vector<uint32_t>{0xEFCDAB, before[1], before[2], before[3]};
+        EXPECT_EQ(surfacetest::Snapshot(target), expected) << path;
+    }
+}
+
 }  // namespace

@@ -5,9 +5,11 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "fakes/BmpBuilder.h"
 #include "SurfaceCheck.h"
+#include "graphics/BgrRows.h"
 #include "graphics/BitmapFile.h"
 
 namespace {
@@ -214,6 +216,36 @@ TEST(DibRows, Draw_FollowsTheBitsOffsetAndALongerHeader) {
     platform::Surface target(2, 1);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
     EXPECT_EQ(surfacetest::Snapshot(target), (std::vector<uint32_t>{0x00FF00, 0x0000FF}));
+}
+
+// Every instruction set this machine runs, not only the fastest, so the
+// slower ones a machine without AVX2 would take are checked here too. Each
+// row sits at the very end of its buffer, so a read past its last triple is
+// caught by the sanitizer build; widths up to 70 take every unrolled step
+// and every leftover count.
+TEST(DibRows, BgrRows_EveryInstructionSetWidensEveryWidthAlike) {
+    for (const dib::RowCode code : {dib::RowCode::kPortable, dib::RowCode::kSse2,
+                                    dib::RowCode::kSsse3, dib::RowCode::kAvx2}) {
+        if (!dib::MachineRuns(code)) {
+            continue;
+        }
+        for (int32_t width = 0; width <= 70; ++width) {
+            const size_t count = static_cast<size_t>(width);
+            std::vector<uint8_t> triples(3 * count);
+            for (size_t i = 0; i < triples.size(); ++i) {
+                triples[i] = static_cast<uint8_t>(i * 37 + static_cast<size_t>(width));
+            }
+            std::vector<uint32_t> words(count + 1, 0x12345678u);
+            dib::BgrRowFor(code)(triples.data(), words.data(), width);
+            for (size_t x = 0; x < count; ++x) {
+                const uint32_t expected = 0xFF000000u | uint32_t{triples[3 * x + 2]} << 16 |
+                                          uint32_t{triples[3 * x + 1]} << 8 | triples[3 * x];
+                ASSERT_EQ(words[x], expected)
+                    << "set " << static_cast<int>(code) << ", width " << width << ", pixel " << x;
+            }
+            EXPECT_EQ(words[count], 0x12345678u) << "wrote past the row, width " << width;
+        }
+    }
 }
 
 }  // namespace
