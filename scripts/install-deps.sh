@@ -10,7 +10,7 @@ test=(libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool x11-utils imagemag
       pulseaudio pulseaudio-utils)
 # Making the .deb and checking it and the desktop files.
 package=(dpkg-dev fakeroot file lintian desktop-file-utils appstream)
-bench=(libbenchmark-dev libsdl2-dev time)
+bench=(libbenchmark-dev libsdl2-dev time libxtst-dev xvfb xauth)
 fuzz=(clang libclang-rt-14-dev)
 
 wanted=()
