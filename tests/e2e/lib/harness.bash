@@ -58,6 +58,8 @@ e2e_setup() {
     INI=$WORK/fendo.ini
     mkdir -m 0700 "$WORK/runtime"
     export XDG_RUNTIME_DIR=$WORK/runtime
+    # Sound clients write their settings folder here, not into the caller's home.
+    export XDG_CONFIG_HOME=$WORK/config
     # The unit tests run off screen; this program must show real X windows.
     export QT_QPA_PLATFORM=xcb
     e2e_start_xvfb
