@@ -1,8 +1,8 @@
 #include "platform/WaveFile.h"
 
 #include <array>
-#include <utility>
 #include <string_view>
+#include <utility>
 
 #include "platform/RegularFile.h"
 

@@ -26,7 +26,6 @@ std::vector<int16_t> ReadRawSamples(const std::string& path, int64_t from, int64
 // The loudest sample and the bursts louder than `threshold`; a burst ends
 // once `gap` samples in a row have stayed at or below it. Indices count from
 // `offset`, the position of samples[0] in the recording.
-Hearing Listen(const std::vector<int16_t>& samples, int64_t offset, int32_t threshold,
-               int64_t gap);
+Hearing Listen(const std::vector<int16_t>& samples, int64_t offset, int32_t threshold, int64_t gap);
 
 }  // namespace probe

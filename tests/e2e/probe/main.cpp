@@ -46,9 +46,8 @@ int Listen(char** argv) {
         return Usage();
     }
     // Silence shorter than 50 ms is a dip inside one sound, not a gap between two.
-    const probe::Hearing hearing =
-        probe::Listen(probe::ReadRawSamples(argv[2], from, to), from,
-                      static_cast<int32_t>(threshold), rate / 20);
+    const probe::Hearing hearing = probe::Listen(probe::ReadRawSamples(argv[2], from, to), from,
+                                                 static_cast<int32_t>(threshold), rate / 20);
     std::printf("peak %d\n", hearing.peak);
     for (const probe::Burst& burst : hearing.bursts) {
         std::printf("burst %lld %lld %d\n", static_cast<long long>(burst.first),
