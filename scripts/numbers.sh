@@ -5,7 +5,7 @@
 # the punch sound as recorded. Takes a few minutes; not part of CI.
 #   scripts/numbers.sh            (the pieces' own output goes to build/numbers/)
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 
 # Limits the figures are held to. Lateness, click, start-up and memory are
 # the ones the shipping plan sets; the others say what we expect of ourselves.
@@ -21,10 +21,11 @@ readonly OUT=build/numbers
 mkdir -p "$OUT"
 scripts/install-deps.sh build test bench
 echo "building..." >&2
-cmake --preset bench >/dev/null && cmake --build --preset bench --target bench_graphics bench_roster frame_pacing >"$OUT/build.log" ||
-    { cat "$OUT/build.log"; exit 1; }
-cmake --preset release -DFENDO_BUILD_TESTS=ON >/dev/null &&
-    cmake --build --preset release --target fendo fendo_probe >>"$OUT/build.log" || { cat "$OUT/build.log"; exit 1; }
+if ! { cmake --preset bench && cmake --build --preset bench --target bench_graphics bench_roster frame_pacing &&
+    cmake --preset release -DFENDO_BUILD_TESTS=ON && cmake --build --preset release --target fendo fendo_probe; } >"$OUT/build.log" 2>&1; then
+    cat "$OUT/build.log"
+    exit 1
+fi
 
 readonly GAME=build/release/bin/fendo PROBE=build/release/bin/fendo_probe
 run() {  # name, command...: output kept in $OUT/name.txt
@@ -52,11 +53,19 @@ after() {
     awk -v p="$2" -v k="$3" '$0 ~ p { for (i = 1; i < NF; i++) if ($i == k) { v = $(i + 1); sub(/[%,]$/, "", v); print v; exit } }' "$OUT/$1.txt" | grep . || echo "?"
 }
 # Formats with printf, or passes "?" on.
-fmt() { [[ $2 == "?" ]] && echo "?" || LC_ALL=C awk -v f="$1" -v v="$2" 'BEGIN { printf f, v }'; }
+fmt() {
+    if [[ $2 == "?" ]]; then echo "?"; else LC_ALL=C awk -v f="$1" -v v="$2" 'BEGIN { printf f, v }'; fi
+}
 # "yes" when `value op limit` holds, "no" when not, "?" without a value.
-met() { [[ $1 == "?" ]] && echo "?" || LC_ALL=C awk -v v="$1" -v l="$3" -v op="$2" \
-    'BEGIN { ok = (op == "<=") ? v <= l : (op == "<") ? v < l : (op == ">=") ? v >= l : v == l; print ok ? "yes" : "no" }'; }
-ratio() { [[ $1 == "?" || $2 == "?" ]] && echo "?" || LC_ALL=C awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+met() {
+    if [[ $1 == "?" ]]; then echo "?"; return; fi
+    LC_ALL=C awk -v v="$1" -v l="$3" -v op="$2" 'BEGIN {
+        ok = (op == "<=") ? v <= l : (op == "<") ? v < l : (op == ">=") ? v >= l : v == l
+        print ok ? "yes" : "no" }'
+}
+ratio() {
+    if [[ $1 == "?" || $2 == "?" ]]; then echo "?"; else LC_ALL=C awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; fi
+}
 
 row() { printf '| %s | %s | %s | %s | %s |\n' "$@"; }
 
