@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "platform/RegularFile.h"
 
@@ -18,52 +19,85 @@ std::string_view Tag(const uint8_t* b) {
     return {reinterpret_cast<const char*>(b), 4};
 }
 
-bool IsPlayableFormat(const uint8_t* fmt) {
-    constexpr uint16_t kPcm = 1;
-    constexpr uint16_t kFloat = 3;
-    const uint16_t format = Le16(fmt);
-    const uint16_t channels = Le16(fmt + 2);
-    const uint32_t rate = Le32(fmt + 4);
-    const uint16_t bits = Le16(fmt + 14);
-    const bool bitsOk = format == kPcm ? (bits == 8 || bits == 16 || bits == 24 || bits == 32)
-                                       : (format == kFloat && bits == 32);
-    return bitsOk && channels >= 1 && channels <= 8 && rate >= 1000 && rate <= 384000;
+constexpr uint16_t kPcm = 1;
+constexpr uint16_t kFloat = 3;
+
+// Where a playable file keeps its data chunk, and in what format.
+struct Layout {
+    WaveSound format;
+    uint64_t dataAt = 0;
+    uint32_t dataSize = 0;
+};
+
+bool IsPlayableFormat(const WaveSound& f) {
+    const bool bitsOk = f.formatTag == kPcm ? (f.bitsPerSample == 8 || f.bitsPerSample == 16 ||
+                                               f.bitsPerSample == 24 || f.bitsPerSample == 32)
+                                            : (f.formatTag == kFloat && f.bitsPerSample == 32);
+    return bitsOk && f.channels >= 1 && f.channels <= 8 && f.sampleRate >= 1000 &&
+           f.sampleRate <= 384000;
 }
 
-}  // namespace
-
-bool IsPlayableWave(const std::string& path) {
-    const RegularFile file(path);
+std::optional<Layout> FindLayout(const RegularFile& file) {
     std::array<uint8_t, 12> riff{};
     if (!file.ReadExactly(0, riff) || Tag(riff.data()) != "RIFF" ||
         Tag(riff.data() + 8) != "WAVE") {
-        return false;
+        return std::nullopt;
     }
-    bool formatOk = false;
+    std::optional<WaveSound> format;
     // Chunks follow one another, each padded to an even length; only "fmt "
     // and the "data" chunk's length matter.
     uint64_t at = riff.size();
     for (int chunk = 0; chunk < 64; ++chunk) {
         std::array<uint8_t, 8> head{};
         if (!file.ReadExactly(at, head)) {
-            return false;
+            return std::nullopt;
         }
         const uint32_t size = Le32(head.data() + 4);
         at += head.size();
         if (Tag(head.data()) == "data") {
-            return formatOk && size > 0 && size <= kMaxWaveDataBytes && at <= file.Size() &&
-                   size <= file.Size() - at;
+            if (!format || size == 0 || size > kMaxWaveDataBytes || at > file.Size() ||
+                size > file.Size() - at) {
+                return std::nullopt;
+            }
+            return Layout{*format, at, size};
         }
         if (Tag(head.data()) == "fmt ") {
             std::array<uint8_t, 16> fmt{};
             if (size < fmt.size() || !file.ReadExactly(at, fmt)) {
-                return false;
+                return std::nullopt;
             }
-            formatOk = IsPlayableFormat(fmt.data());
+            WaveSound read;
+            read.formatTag = Le16(fmt.data());
+            read.channels = Le16(fmt.data() + 2);
+            read.sampleRate = Le32(fmt.data() + 4);
+            read.bitsPerSample = Le16(fmt.data() + 14);
+            format.reset();
+            if (IsPlayableFormat(read)) {
+                format = read;
+            }
         }
         at += uint64_t{size} + (size & 1);
     }
-    return false;
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool IsPlayableWave(const std::string& path) {
+    return FindLayout(RegularFile(path)).has_value();
+}
+
+std::optional<WaveSound> ReadPlayableWave(const std::string& path) {
+    const RegularFile file(path);
+    std::optional<Layout> layout = FindLayout(file);
+    if (!layout) {
+        return std::nullopt;
+    }
+    layout->format.samples.resize(layout->dataSize);
+    if (!file.ReadExactly(layout->dataAt, layout->format.samples)) {
+        return std::nullopt;
+    }
+    return std::move(layout->format);
 }
 
 }  // namespace platform

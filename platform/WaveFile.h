@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -19,5 +21,17 @@ constexpr uint32_t kMaxWaveDataBytes = 8 * 1024 * 1024;
 // longer than kMaxWaveDataBytes or longer than the file holds (the back end
 // would set aside memory for all it claims).
 bool IsPlayableWave(const std::string& path);
+
+// A playable file's format and its data chunk, as the file holds them.
+struct WaveSound {
+    uint16_t formatTag = 0;  // 1 integer PCM, 3 floating point
+    uint16_t channels = 0;
+    uint32_t sampleRate = 0;
+    uint16_t bitsPerSample = 0;
+    std::vector<uint8_t> samples;
+};
+
+// The file's sound if IsPlayableWave says yes, read with the same care.
+std::optional<WaveSound> ReadPlayableWave(const std::string& path);
 
 }  // namespace platform

@@ -6,10 +6,11 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libqt6multimedia6
        zlib1g-dev fonts-ipafont-gothic fonts-liberation fonts-dejavu-core)
-test=(libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick)
+test=(libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick
+      pulseaudio pulseaudio-utils)
 # Making the .deb and checking it and the desktop files.
 package=(dpkg-dev fakeroot file lintian desktop-file-utils appstream)
-bench=(libbenchmark-dev libsdl2-dev time)
+bench=(libbenchmark-dev libsdl2-dev time libxtst-dev xvfb xauth)
 fuzz=(clang libclang-rt-14-dev)
 
 wanted=()

@@ -1,44 +1,98 @@
 #include "platform/qt/QtSound.h"
 
 #include <QApplication>
-#include <QUrl>
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QMediaDevices>
+#include <cstring>
 
 #include "platform/WaveFile.h"
 
 namespace platform {
+namespace {
 
-QtSound::QtSound(std::function<void()> beep) : beep_(std::move(beep)) {
-    effect_.setVolume(1.0);
+// Qt plays 8-, 16- and 32-bit integers and 32-bit floats; 24-bit samples
+// are widened to 32 bits.
+bool ToQt(WaveSound& wave, QAudioFormat& format, QByteArray& samples) {
+    format.setSampleRate(static_cast<int>(wave.sampleRate));
+    format.setChannelCount(wave.channels);
+    if (wave.formatTag == 3) {
+        format.setSampleFormat(QAudioFormat::Float);
+    } else if (wave.bitsPerSample == 8) {
+        format.setSampleFormat(QAudioFormat::UInt8);
+    } else if (wave.bitsPerSample == 16) {
+        format.setSampleFormat(QAudioFormat::Int16);
+    } else {
+        format.setSampleFormat(QAudioFormat::Int32);
+    }
+    const auto frameBytes = static_cast<size_t>(wave.channels) * wave.bitsPerSample / 8;
+    const size_t whole = wave.samples.size() / frameBytes * frameBytes;
+    if (whole == 0) {
+        return false;
+    }
+    if (wave.bitsPerSample != 24) {
+        samples = QByteArray(reinterpret_cast<const char*>(wave.samples.data()),
+                             static_cast<qsizetype>(whole));
+        return true;
+    }
+    samples = QByteArray(static_cast<qsizetype>(whole / 3 * 4), '\0');
+    for (size_t from = 0, to = 0; from < whole; from += 3, to += 4) {
+        samples[static_cast<qsizetype>(to)] = 0;
+        std::memcpy(samples.data() + to + 1, wave.samples.data() + from, 3);
+    }
+    return true;
 }
+
+}  // namespace
+
+QtSound::QtSound(std::function<void()> beep) : beep_(std::move(beep)) {}
+
+QtSound::~QtSound() = default;
 
 void QtSound::DefaultBeep() {
     QApplication::beep();
 }
 
+bool QtSound::Load(const std::string& wavePath) {
+    std::optional<WaveSound> wave = ReadPlayableWave(wavePath);
+    if (!wave || !ToQt(*wave, format_, samples_)) {
+        loadedPath_.clear();
+        return false;
+    }
+    loadedPath_ = wavePath;
+    return true;
+}
+
 void QtSound::PlayAsync(const std::string& wavePath) {
     // Checked on every play, as the file may change while the game runs; the
-    // check reads a few dozen bytes and never waits, and only a file that
-    // passes it reaches the back end, which would otherwise block on a pipe
-    // or set aside whatever memory a data chunk claims.
-    if (!IsPlayableWave(wavePath)) {
+    // check reads a few dozen bytes and never waits, and a file that fails
+    // it is never read further: it could be a pipe, or claim any size.
+    if (!IsPlayableWave(wavePath) || (wavePath != loadedPath_ && !Load(wavePath))) {
         beep_();
         return;
     }
-    const QString path = QString::fromStdString(wavePath);
-    if (path != loadedPath_) {
-        loadedPath_ = path;
-        effect_.setSource(QUrl::fromLocalFile(path));
-    }
-    // Loading goes on in the background; play() waits for it by itself, and
-    // nothing here ever waits for the sound, so a missing audio device
-    // cannot stall a punch.
-    if (effect_.status() == QSoundEffect::Error) {
-        beep_();
+    // Every hit restarts the sound: the newest punch is the one heard. One
+    // that lands while the last still sounds starts it over in the same
+    // stream, so hits at full speed do not open a stream each.
+    if (sink_ && sink_->state() == QAudio::ActiveState) {
+        playing_->seek(0);
         return;
     }
-    // Every hit restarts the sound: the newest punch is the one heard.
-    effect_.stop();
-    effect_.play();
+    sink_.reset();
+    // Without a sound device there is nothing to hear and nothing to wait for.
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        return;
+    }
+    // A fresh sink for a punch after silence: Qt 6.4 on PulseAudio leaves a
+    // stopped sink (and QSoundEffect, which restarts one) silent about every
+    // other time it is started again.
+    playing_ = std::make_unique<QBuffer>();
+    playing_->setData(samples_);
+    playing_->open(QIODevice::ReadOnly);
+    sink_ = std::make_unique<QAudioSink>(device, format_);
+    sink_->start(playing_.get());
 }
 
 }  // namespace platform

@@ -61,6 +61,22 @@ TEST_F(WaveFileTest, OddSizedChunksBeforeTheFormatAreSkipped) {
                            Chunk("data", samples))));
 }
 
+TEST_F(WaveFileTest, ReadGivesTheFormatAndTheDataAsTheFileHoldsThem) {
+    const std::string samples = "\x01\x02\x03\x04\x05\x06\x07";
+    Check(Riff(Chunk("LIST", "abc") + Chunk("fmt ", Format(1, 2, 44100, 24)) +
+               Chunk("data", samples) + Chunk("LIST", "after")));
+    const auto wave = platform::ReadPlayableWave(path.string());
+    ASSERT_TRUE(wave.has_value());
+    EXPECT_EQ(wave->formatTag, 1);
+    EXPECT_EQ(wave->channels, 2);
+    EXPECT_EQ(wave->sampleRate, 44100u);
+    EXPECT_EQ(wave->bitsPerSample, 24);
+    EXPECT_EQ(std::string(wave->samples.begin(), wave->samples.end()), samples);
+
+    Check(Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + "data" + Le32(100) + "short"));
+    EXPECT_FALSE(platform::ReadPlayableWave(path.string()).has_value());
+}
+
 TEST_F(WaveFileTest, AnythingElseIsNot) {
     const std::string samples(10, '\x10');
     EXPECT_FALSE(Check(""));

@@ -46,6 +46,8 @@ e2e_setup() {
     E2E_FAILED=0
     GAME_PID=
     XVFB_PID=
+    # Other servers and recorders a script starts; ended before the X server.
+    E2E_HELPER_PIDS=()
     WORK=$(mktemp -d "${TMPDIR:-/tmp}/fendo-e2e.XXXXXX")
     trap e2e_cleanup EXIT
     trap 'exit 1' INT TERM HUP
@@ -56,6 +58,8 @@ e2e_setup() {
     INI=$WORK/fendo.ini
     mkdir -m 0700 "$WORK/runtime"
     export XDG_RUNTIME_DIR=$WORK/runtime
+    # Sound clients write their settings folder here, not into the caller's home.
+    export XDG_CONFIG_HOME=$WORK/config
     # The unit tests run off screen; this program must show real X windows.
     export QT_QPA_PLATFORM=xcb
     e2e_start_xvfb
@@ -64,6 +68,10 @@ e2e_setup() {
 e2e_cleanup() {
     local status=$?
     [[ -n $GAME_PID ]] && kill -- "-$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null
+    local helper
+    for helper in "${E2E_HELPER_PIDS[@]}"; do
+        kill "$helper" 2>/dev/null && wait "$helper" 2>/dev/null
+    done
     [[ -n $XVFB_PID ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
     if [[ $status -ne 0 || $E2E_FAILED -ne 0 ]]; then
         echo "--- program output ---"

@@ -10,6 +10,7 @@
 #include "tests/e2e/probe/MapWatch.h"
 #include "tests/e2e/probe/PlayFieldGrab.h"
 #include "tests/e2e/probe/SceneGuess.h"
+#include "tests/e2e/probe/SoundBursts.h"
 
 namespace {
 
@@ -19,11 +20,40 @@ constexpr std::string_view kUsage =
     "       fendo_probe scene <window> <fdata folder>    m, b, f or ?\n"
     "       fendo_probe mapped <caption>    prints \"watching\", then the time in ns\n"
     "                                       (as date +%s%N) a window so captioned maps\n"
+    "       fendo_probe listen <raw file> <rate> <from> <to> <threshold>\n"
+    "           a raw s16le mono recording, samples [from, to): \"peak P\", then one\n"
+    "           \"burst FIRST LAST PEAK\" (sample indices) per sound above the threshold\n"
     "exit status 0 on success, 1 if the window cannot be read, 2 on bad arguments\n";
 
 int Usage() {
     std::fputs(kUsage.data(), stderr);
     return 2;
+}
+
+bool ParseNumber(const char* text, long long& value) {
+    char* end = nullptr;
+    value = std::strtoll(text, &end, 10);
+    return end != text && *end == '\0' && value >= 0;
+}
+
+int Listen(char** argv) {
+    long long rate = 0;
+    long long from = 0;
+    long long to = 0;
+    long long threshold = 0;
+    if (!ParseNumber(argv[3], rate) || rate == 0 || !ParseNumber(argv[4], from) ||
+        !ParseNumber(argv[5], to) || !ParseNumber(argv[6], threshold) || threshold > 32767) {
+        return Usage();
+    }
+    // Silence shorter than 50 ms is a dip inside one sound, not a gap between two.
+    const probe::Hearing hearing = probe::Listen(probe::ReadRawSamples(argv[2], from, to), from,
+                                                 static_cast<int32_t>(threshold), rate / 20);
+    std::printf("peak %d\n", hearing.peak);
+    for (const probe::Burst& burst : hearing.bursts) {
+        std::printf("burst %lld %lld %d\n", static_cast<long long>(burst.first),
+                    static_cast<long long>(burst.last), burst.peak);
+    }
+    return 0;
 }
 
 }  // namespace
@@ -33,6 +63,9 @@ int main(int argc, char** argv) {
         return Usage();
     }
     const std::string_view command = argv[1];
+    if (command == "listen" && argc == 7) {
+        return Listen(argv);
+    }
     if (command == "mapped" && argc == 3) {
         const probe::DisplayConnection display = probe::OpenDisplay();
         if (!display) {
