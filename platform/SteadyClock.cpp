@@ -12,6 +12,19 @@ int32_t SteadyClock::timeGetTime() {
     return static_cast<int32_t>(static_cast<uint32_t>(ms));
 }
 
+int64_t SteadyClock::MicrosecondsUntil(int32_t deadlineMs) {
+    const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
+                         std::chrono::steady_clock::now().time_since_epoch())
+                         .count();
+    const int64_t nowMs = now / 1000;
+    const int32_t remainingMs = ElapsedMs(deadlineMs, static_cast<int32_t>(static_cast<uint32_t>(nowMs)));
+    if (remainingMs <= 0) {
+        return 0;
+    }
+    // The counter turns to the deadline at the start of that millisecond.
+    return (nowMs + remainingMs) * 1000 - now;
+}
+
 void SteadyClock::Sleep(int32_t ms) {
     if (ms > 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));

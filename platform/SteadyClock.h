@@ -10,6 +10,7 @@ class SteadyClock final : public Clock {
 public:
     int32_t timeGetTime() override;
     void Sleep(int32_t ms) override;
+    int64_t MicrosecondsUntil(int32_t deadlineMs) override;
 };
 
 }  // namespace platform

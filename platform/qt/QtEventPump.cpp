@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <chrono>
+#include <thread>
 
 namespace platform {
 
@@ -11,17 +13,26 @@ void QtEventPump::ProcessEvents() {
 }
 
 void QtEventPump::WaitForEventsUntil(int32_t deadlineMs) {
-    const int32_t remaining = ElapsedMs(deadlineMs, clock_.timeGetTime());
-    if (remaining <= 0) {
+    const int64_t remainingUs = clock_.MicrosecondsUntil(deadlineMs);
+    if (remainingUs <= 0) {
         ProcessEvents();
         return;
     }
-    // The timer only has to wake the loop at the deadline; a coarse timer
-    // would wake several milliseconds late and stretch every roster frame.
+    // Qt's timers count whole milliseconds from a time between two counter
+    // ticks, so one armed for the rounded-up wait wakes up to a millisecond
+    // late. Armed for the whole milliseconds that surely remain, it wakes a
+    // little early, and the last fraction is slept exactly: input waits at
+    // most that fraction.
+    if (remainingUs < 1000) {
+        std::this_thread::sleep_for(std::chrono::microseconds(remainingUs));
+        ProcessEvents();
+        return;
+    }
+    // A coarse timer would wake several milliseconds late and stretch every roster frame.
     QTimer wake;
     wake.setTimerType(Qt::PreciseTimer);
     wake.setSingleShot(true);
-    wake.start(remaining);
+    wake.start(static_cast<int>(remainingUs / 1000));
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
