@@ -42,9 +42,6 @@ TEST_F(AtomicWrite, ReplacesOnlyAWritableRegularFileOfSaneSizeThroughAnyLinks) {
             return file(perms, "real.ini")(folder, ini);
         };
     };
-    const auto make = [](bool (*make)(const fs::path&)) {
-        return [make](const fs::path&, const fs::path& ini) { return make(ini), ini; };
-    };
     using P = fs::perms;
     const P rw = P::owner_read | P::owner_write;
     const P r = P::owner_read | P::group_read | P::others_read;
@@ -79,7 +76,8 @@ TEST_F(AtomicWrite, ReplacesOnlyAWritableRegularFileOfSaneSizeThroughAnyLinks) {
     };
     std::vector<Target> all = cases;
     for (const hostile::NotAFile& kind : hostile::kNotAFile) {
-        all.push_back({kind.name, make(kind.make), false});
+        all.push_back(
+            {kind.name, [&kind](auto&, auto& ini) { return kind.make(ini), ini; }, false});
     }
     for (const Target& c : all) {
         SCOPED_TRACE(c.name);

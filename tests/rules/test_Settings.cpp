@@ -41,17 +41,11 @@ protected:
     void SetSix(const Six& values) { Fields() = std::tuple_cat(values); }
 };
 
-struct ValueCase {
-    int key;
-    const char* text;
-    int64_t expected;
-};
-
 // Each text stands as the value of one key; the five others hold good values
 // that must load whatever the odd one holds.
 TEST_F(SettingsFile, LoadTakesEachKeysDefaultForAValueThatIsNotAPlainFittingInteger) {
     // clang-format off
-    const std::vector<ValueCase> cases = {
+    const std::vector<std::tuple<int, const char*, int64_t>> cases = {  // key, text, loaded
         {4, "32768", 37}, {4, "32767", 32767}, {4, "-32768", -32768}, {5, "-32769", 39},
         {0, "2147483648", 0}, {0, "2147483647", 2147483647}, {0, "-2147483648", -2147483648LL},
         {0, "-2147483649", 0}, {0, "99999999999999999999999999", 0}, {0, "-5", -5},
@@ -62,15 +56,15 @@ TEST_F(SettingsFile, LoadTakesEachKeysDefaultForAValueThatIsNotAPlainFittingInte
         {4, "65;left", 37}, {5, "\"\"", 39},
     };
     // clang-format on
-    for (const ValueCase& c : cases) {
-        SCOPED_TRACE(std::string(kKeys[c.key]) + "=" + c.text);
+    for (const auto& [index, text, loaded] : cases) {
+        SCOPED_TRACE(std::string(kKeys[index]) + "=" + text);
         std::string file = kAllSix;
-        const std::string key = std::string(kKeys[c.key]) + "=";
+        const std::string key = std::string(kKeys[index]) + "=";
         const std::size_t at = file.find(key) + key.size();
-        file.replace(at, file.find('\r', at) - at, c.text);
+        file.replace(at, file.find('\r', at) - at, text);
         WriteRaw(file);
         Six expected = kAllSixValues;
-        expected[c.key] = c.expected;
+        expected[index] = loaded;
         EXPECT_EQ(Loaded(), expected);
     }
 }

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "fakes/Files.h"
 #include "fakes/GameFixture.h"
