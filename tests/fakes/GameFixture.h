@@ -18,6 +18,7 @@ namespace fakes {
 inline constexpr uint32_t kFieldColour = 0x00204060;    // "m"
 inline constexpr uint32_t kBeatingColour = 0x00602040;  // "b"
 inline constexpr uint32_t kJudgeColour = 0x00406020;    // "f"
+inline constexpr uint32_t kSplashColour = 0x00336699;   // "s"
 inline constexpr uint32_t kWhite = 0x00FFFFFF;
 
 // Cell (part p, frame f) of the test character sheet: one opaque pixel at
@@ -68,6 +69,7 @@ protected:
         WriteBitmap24(data / "default_m.bmp", 400, 200, [](int, int) { return kFieldColour; });
         WriteBitmap24(data / "default_b.bmp", 400, 200, [](int, int) { return kBeatingColour; });
         WriteBitmap24(data / "default_f.bmp", 400, 200, [](int, int) { return kJudgeColour; });
+        WriteBitmap24(data / "default_s.bmp", 110, 140, [](int, int) { return kSplashColour; });
         WriteBitmap24(data / "default_c.bmp", 192, 16, [](int x, int y) {
             return (x % 16 == 0 && y == 0) ? PartColour(x / 32, (x / 16) % 2) : kWhite;
         });

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "fakes/Files.h"
 #include "fakes/GameFixture.h"
+#include "fakes/HostileFiles.h"
 
 namespace fakes {
 
@@ -19,14 +19,8 @@ protected:
         path_ = (folder_ / "fendo.ini").string();
     }
 
-    void WriteRaw(const std::string& bytes) const {
-        std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes;
-    }
-
-    std::string ReadRaw() const {
-        std::ifstream in(path_, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    void WriteRaw(const std::string& bytes) const { hostile::Write(path_, bytes); }
+    std::string ReadRaw() const { return ReadBytes(path_).value_or(""); }
 
     std::filesystem::path folder_;
     std::string path_;

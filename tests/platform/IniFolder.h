@@ -1,31 +1,26 @@
 #pragma once
 
-#include <grp.h>
 #include <gtest/gtest.h>
-#include <pwd.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <functional>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "fakes/Files.h"
+#include "fakes/HostileFiles.h"
 #include "platform/ProfileFile.h"
 
 namespace testsupport {
 
 inline void WriteRawTo(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    hostile::Write(path, bytes);
 }
 
 inline std::string ReadRawFrom(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return fakes::ReadBytes(path).value_or("");
 }
 
 // A fresh folder per test with the settings file's path in it.
@@ -67,33 +62,6 @@ protected:
         }
         std::sort(names.begin(), names.end());
         return names;
-    }
-
-    // Runs the call as a player without privileges, for whom permission bits
-    // count. Root hands the folder to "nobody" and runs the call in a child
-    // that has given root up, so the check runs in CI as well.
-    bool AsPlayer(const std::function<bool()>& call) const {
-        if (::geteuid() != 0) {
-            return call();
-        }
-        const passwd* const nobody = ::getpwnam("nobody");
-        const uid_t uid = nobody ? nobody->pw_uid : 65534;
-        const gid_t gid = nobody ? nobody->pw_gid : 65534;
-        for (const auto& e : std::filesystem::recursive_directory_iterator(folder_)) {
-            ::lchown(e.path().c_str(), uid, gid);
-        }
-        ::lchown(folder_.c_str(), uid, gid);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0) {
-                ::_exit(2);
-            }
-            ::_exit(call() ? 0 : 1);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2) << "could not give root up";
-        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
 
     std::filesystem::path folder_;

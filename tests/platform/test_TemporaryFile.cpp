@@ -1,8 +1,6 @@
 #include "platform/TemporaryFile.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -18,35 +16,18 @@ using TemporaryFile = testsupport::IniFileTest;
 using testsupport::ReadRawFrom;
 using testsupport::WriteRawTo;
 
-pid_t EndedProcess() {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::_exit(0);
-    }
-    ::waitpid(child, nullptr, 0);
-    return child;
-}
-
 TEST_F(TemporaryFile, RemovesOnlyTheTemporariesOfTheTargetThatAnEndedProcessLeft) {
-    const std::string ended = std::to_string(EndedProcess());
+    const std::string ended = std::to_string(fakes::EndedProcessId());
     const std::string running = std::to_string(::getpid());
-    const std::vector<std::string> removed = {
-        "fendo.ini." + ended + "-0.tmp",
-        "fendo.ini." + ended + "-17.tmp",
-    };
+    const std::string e = "fendo.ini." + ended;
+    const std::vector<std::string> removed = {e + "-0.tmp", e + "-17.tmp"};
+    // clang-format off
     const std::vector<std::string> kept = {
-        "fendo.ini",
-        "fendo.ini." + running + "-0.tmp",
-        "fendo.ini." + ended + "-x.tmp",
-        "fendo.ini." + ended + "-.tmp",
-        "fendo.ini." + ended + ".tmp",
-        "fendo.ini.-" + ended + "-1.tmp",
-        "fendo.ini." + ended + "-1.tmp.bak",
-        "fendo.ini." + ended + "-1.TMP",
-        "other.ini." + ended + "-1.tmp",
-        "Fendo.ini." + ended + "-1.tmp",
-        "fendo.ini.tmp",
+        "fendo.ini", "fendo.ini." + running + "-0.tmp", e + "-x.tmp", e + "-.tmp", e + ".tmp",
+        "fendo.ini.-" + ended + "-1.tmp", e + "-1.tmp.bak", e + "-1.TMP",
+        "other.ini." + ended + "-1.tmp", "Fendo.ini." + ended + "-1.tmp", "fendo.ini.tmp",
     };
+    // clang-format on
     for (const std::vector<std::string>* names : {&removed, &kept}) {
         for (const std::string& name : *names) {
             WriteRawTo(folder_ / name, "x");
@@ -75,12 +56,16 @@ TEST_F(TemporaryFile, BothKindsHoldTheBytesAndTheModeBesideTheTarget) {
         EXPECT_EQ(fs::path(*name).parent_path(), folder_);
         EXPECT_TRUE(fs::path(*name).filename().string().starts_with("fendo.ini."));
         EXPECT_EQ(ReadRawFrom(*name), "[S]\r\nA=1\r\n");
-        struct stat info {};
-        ASSERT_EQ(::stat(name->c_str(), &info), 0);
-        EXPECT_EQ(info.st_mode & 07777, 0604u);
+        EXPECT_EQ(fs::status(*name).permissions(), fs::perms(0604));
         fs::remove(*name);
     }
+    // A write cut short, or with nowhere to go, leaves nothing.
     EXPECT_FALSE(platform::WriteTemporaryBeside((folder_ / "none" / "f.ini").string(), "x", {}));
+    for (const Writer write :
+         {&platform::WriteTemporaryBeside, &platform::WriteNamedTemporaryBeside}) {
+        EXPECT_FALSE(
+            fakes::UnderFileSizeLimit(8, [&] { return write(path_, "[S]\r\nA=123\r\n", {}); }));
+    }
     EXPECT_TRUE(FolderEntries().empty());
 }
 

@@ -1,78 +1,146 @@
+#include "windows/Program.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <filesystem>
+#include <string>
+#include <tuple>
 
+#include "fakes/Files.h"
 #include "fakes/GameFixture.h"
+#include "fakes/HostileFiles.h"
+#include "platform/AppFolder.h"
+#include "platform/ProfileFile.h"
+#include "platform/qt/QtSound.h"
 #include "windows/GameWindow.h"
-#include "windows/Program.h"
 #include "windows/TitleWindow.h"
 
 namespace {
 
-class ProgramTest : public fakes::GameFixture {
+namespace fs = std::filesystem;
+
+struct Damage {
+    const char* name;
+    void (*apply)(const fs::path& file);
+    bool keepsTheContent;  // the file still holds all its headers promise
+    bool replaceable;      // a save may write a settings file over it
+};
+
+// clang-format off
+const Damage kDamages[] = {
+    {"intact", [](const fs::path&) {}, true, true},
+    {"missing", [](const fs::path& f) { fs::remove(f); }, false, true},
+    {"empty", [](const fs::path& f) { hostile::Write(f, ""); }, false, true},
+    {"truncated", [](const fs::path& f) { hostile::Write(f, fakes::ReadBytes(f)->substr(0, 40)); },
+     false, true},
+    {"garbage", [](const fs::path& f) { hostile::Write(f, std::string(4096, '\xA5')); },
+     false, true},
+    {"huge", [](const fs::path& f) { hostile::WriteSparse(f, *fakes::ReadBytes(f), 200 << 20); },
+     true, false},
+    {"pipe", [](const fs::path& f) { fs::remove(f), hostile::MakeFifo(f); }, false, false},
+};
+// clang-format on
+
+using Case = std::tuple<std::string, Damage>;  // a file in the game's folder, and what befell it
+
+// Whatever is wrong with one file, a whole visit still works: the title
+// window, a game with a beating, the game-over box, the title window again,
+// made anew and showing the records as the file now holds them, and Quit.
+class WholeVisit : public fakes::GameFixture, public testing::WithParamInterface<Case> {
 protected:
+    int beeps = 0;
+    platform::QtSound realSound{[this] { ++beeps; }};
+
     void SetUp() override {
         GameFixture::SetUp();
-        fakes::WriteBitmap24(appFolder / "fdata" / "default_s.bmp", 110, 140,
-                             [](int, int) { return 0x00808080u; });
+        fs::copy_file(fs::path(platform::AppFolder()) / "fdata" / "default_p.wav",
+                      appFolder / "fdata" / "default_p.wav");
+        // A first visit's results, so the damage has something to spoil.
+        ProfileFile::WriteProfileString("Scores", "MaxHits", "1",
+                                        (appFolder / "fendo.ini").string());
+        game = std::make_unique<game::Game>(
+            game::Services{clock, random, pump, messages, realSound, appFolder.string() + "/"});
     }
 
     static void PressOn(QWidget* window, Qt::Key key) {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keyClick(QApplication::focusWidget(), key);
     }
     static std::string Text(const TitleWindow* title, const char* label) {
-        return title->findChild<QLabel*>(QString::fromLatin1(label))->text().toStdString();
+        return title->findChild<QLabel*>(label)->text().toStdString();
     }
 };
 
-TEST_F(ProgramTest, AfterAGame_TheTitleWindowComesBackWithTheBestResultsOfTheFile) {
+TEST_P(WholeVisit, StillPlaysAndEnds) {
+    const auto& [file, damage] = GetParam();
+    damage.apply(appFolder / file);
+    const bool saved = file != "fendo.ini" || damage.replaceable;
+
+    hostile::HangGuard guard;
     Program program(*game, pump);
     int quits = 0;
     program.onQuit = [&] { ++quits; };
     program.Start();
     ASSERT_TRUE(program.Title()->isVisible());
-    EXPECT_EQ(program.GameScreen(), nullptr);
-    EXPECT_EQ(Text(program.Title(), "lblHiScore"), "0 pts");
 
-    pump.At(clock.now + 500, [&] {
-        // As if a beating had just set new records.
-        State().HiScore = 4321;
-        State().MaxKnockOutScore = 999;
-        State().MaxHits = 31;
-        program.GameScreen()->close();
+    const int32_t start = clock.now;
+    pump.At(start + 600, [&] {
+        EXPECT_FALSE(program.Title()->isVisible());
+        MakeGuilty(0);
+        State().SelectedSlot = 0;
+        program.GameScreen()->picMain_MouseDown(1, 0, 0, 0);
     });
+    pump.At(start + 650, [&] { program.GameScreen()->picMain_MouseDown(2, 0, 0, 0); });
+    pump.At(start + 660, [&] { program.GameScreen()->picMain_MouseDown(1, 0, 0, 0); });
+    pump.At(start + 9000, [&] { program.GameScreen()->close(); });
     // Once saved, the records in memory are forgotten: the title window can
     // only show them by reading the file.
-    messages.onShow = [&](const auto&) {
-        State().HiScore = 0;
-        State().MaxKnockOutScore = 0;
-        State().MaxHits = 0;
+    messages.onShow = [&](const auto& box) {
+        if (box.text.starts_with("ゲームオーバー"))
+            State().HiScore = State().MaxHits = 0;
     };
     PressOn(program.Title(), Qt::Key_Return);
-    EXPECT_FALSE(program.Title()->isVisible());
     // The game runs from the event loop and ends when its window closes.
     QCoreApplication::processEvents();
 
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "ゲームオーバー 0pts");
-    ASSERT_NE(program.GameScreen(), nullptr);
-    EXPECT_FALSE(program.GameScreen()->isVisible());
+    ASSERT_GE(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[0].caption, "Got 144 pts");
+    EXPECT_EQ(messages.shown.back().text, "ゲームオーバー 144pts");
+    // Two hits, two bursts: a sound that cannot play gives the system's beep instead.
+    const bool soundSpoilt = file == "fdata/default_p.wav" && !damage.keepsTheContent;
+    EXPECT_EQ(beeps, soundSpoilt ? 2 : 0);
     ASSERT_TRUE(program.Title()->isVisible());
-    EXPECT_EQ(Text(program.Title(), "lblHiScore"), "4321 pts");
-    EXPECT_EQ(Text(program.Title(), "lblMaxKOScore"), "999 pts");
-    EXPECT_EQ(Text(program.Title(), "lblMaxHits"), "31 Hits");
-    EXPECT_EQ(Text(program.Title(), "lblHPS"), "5 hps");
+    EXPECT_FALSE(program.GameScreen()->isVisible());
+    // A settings file that cannot be read is not ours to overwrite.
+    EXPECT_EQ(Text(program.Title(), "lblHiScore") + " " + Text(program.Title(), "lblMaxHits"),
+              saved ? "144 pts 2 Hits" : "0 pts 0 Hits");
     EXPECT_EQ(quits, 0);
 
+    const std::size_t boxes = messages.shown.size();
     PressOn(program.Title(), Qt::Key_Q);
-    EXPECT_EQ(quits, 1);
     QCoreApplication::processEvents();
-    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(messages.shown.size(), boxes);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EachFileEachDamage, WholeVisit,
+    testing::Combine(testing::Values("fdata/default_m.bmp", "fdata/default_c.bmp",
+                                     "fdata/default_p.bmp", "fdata/default_b.bmp",
+                                     "fdata/default_f.bmp", "fdata/default_s.bmp",
+                                     "fdata/default_p.wav", "fendo.ini"),
+                     testing::ValuesIn(kDamages)),
+    [](const testing::TestParamInfo<Case>& info) {
+        std::string name = std::get<0>(info.param) + "_" + std::get<1>(info.param).name;
+        for (char& ch : name) {
+            if (!std::isalnum(static_cast<unsigned char>(ch)))
+                ch = '_';
+        }
+        return name;
+    });
 
 }  // namespace
