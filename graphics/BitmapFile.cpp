@@ -90,13 +90,13 @@ std::optional<FileBytes> ReadBitmapFile(const std::string& fileName) {
     return bytes;
 }
 
-void LoadBitmapFile(const std::string& FileName, platform::Surface* Target) {
-    if (Target == nullptr) {
+void LoadBitmapFile(const std::string& fileName, platform::Surface* target) {
+    if (target == nullptr) {
         return;
     }
-    const auto read = ReadWithin(FileName, [](size_t size) { return t_loadBuffer.Room(size); });
+    const auto read = ReadWithin(fileName, [](size_t size) { return t_loadBuffer.Room(size); });
     if (read) {
-        DrawBitmapBytes(*read, *Target);
+        DrawBitmapBytes(*read, *target);
     }
     t_loadBuffer.LetGoIfLarge();
 }

@@ -79,37 +79,37 @@ void BlendRowsBackward(uint32_t* dest, std::ptrdiff_t destPitch, const uint32_t*
 
 }  // namespace
 
-void BlitTransparent(platform::DeviceContext hDestDC, int32_t X, int32_t Y, int32_t Width,
-                     int32_t Height, platform::DeviceContext hSrcDC, int32_t SrcX, int32_t SrcY,
-                     uint32_t TransColor) {
+void BlitTransparent(platform::DeviceContext destDc, int32_t x, int32_t y, int32_t width,
+                     int32_t height, platform::DeviceContext srcDc, int32_t srcX, int32_t srcY,
+                     uint32_t transparent) {
     // The size of a 24-bit copy of the rectangle must fit a 32-bit integer;
     // a rectangle that large stops the program before anything is drawn.
-    platform::CheckedMul(platform::CheckedMul(Width, Height), int32_t{3});
+    platform::CheckedMul(platform::CheckedMul(width, height), int32_t{3});
 
-    platform::Surface* const dest = hDestDC.surface;
-    const platform::Surface* const src = hSrcDC.surface;
-    if (dest == nullptr || src == nullptr || Width <= 0 || Height <= 0) {
+    platform::Surface* const dest = destDc.surface;
+    const platform::Surface* const src = srcDc.surface;
+    if (dest == nullptr || src == nullptr || width <= 0 || height <= 0) {
         return;
     }
-    const Span cols = Clip(X, SrcX, Width, dest->Width(), src->Width());
-    const Span rows = Clip(Y, SrcY, Height, dest->Height(), src->Height());
+    const Span cols = Clip(x, srcX, width, dest->Width(), src->Width());
+    const Span rows = Clip(y, srcY, height, dest->Height(), src->Height());
     if (cols.count == 0 || rows.count == 0) {
         return;
     }
 
-    const uint32_t key = platform::StoredFromColorRef(TransColor) & kColourBits;
+    const uint32_t key = platform::StoredFromColorRef(transparent) & kColourBits;
     const std::ptrdiff_t destPitch = dest->Width();
     const std::ptrdiff_t srcPitch = src->Width();
-    uint32_t* destStart = dest->ScanLine(Y + rows.first) + (X + cols.first);
-    const uint32_t* srcStart = src->ScanLine(SrcY + rows.first) + (SrcX + cols.first);
+    uint32_t* destStart = dest->ScanLine(y + rows.first) + (x + cols.first);
+    const uint32_t* srcStart = src->ScanLine(srcY + rows.first) + (srcX + cols.first);
 
     // Within one surface the result must be as if the source were read
     // whole before anything is written: walk away from the overlap.
-    if (dest == src && Y > SrcY) {
+    if (dest == src && y > srcY) {
         const std::ptrdiff_t lastRow = rows.count - 1;
         BlendRowsForward(destStart + lastRow * destPitch, -destPitch, srcStart + lastRow * srcPitch,
                          -srcPitch, cols.count, rows.count, key);
-    } else if (dest == src && Y == SrcY && X > SrcX) {
+    } else if (dest == src && y == srcY && x > srcX) {
         BlendRowsBackward(destStart, destPitch, srcStart, srcPitch, cols.count, rows.count, key);
     } else {
         BlendRowsForward(destStart, destPitch, srcStart, srcPitch, cols.count, rows.count, key);

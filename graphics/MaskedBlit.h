@@ -6,12 +6,12 @@
 
 namespace MaskedBlit {
 
-// Copies a Width x Height rectangle from the source at (SrcX, SrcY) to the
-// destination at (X, Y), leaving the destination untouched wherever the source
-// pixel is exactly TransColor (0x00BBGGRR). Both rectangles are clipped to
+// Copies a width x height rectangle from the source at (srcX, srcY) to the
+// destination at (x, y), leaving the destination untouched wherever the source
+// pixel is exactly `transparent` (0x00BBGGRR). Both rectangles are clipped to
 // their surfaces; nothing outside the target rectangle changes.
-void BlitTransparent(platform::DeviceContext hDestDC, int32_t X, int32_t Y, int32_t Width,
-                     int32_t Height, platform::DeviceContext hSrcDC, int32_t SrcX, int32_t SrcY,
-                     uint32_t TransColor);
+void BlitTransparent(platform::DeviceContext destDc, int32_t x, int32_t y, int32_t width,
+                     int32_t height, platform::DeviceContext srcDc, int32_t srcX, int32_t srcY,
+                     uint32_t transparent);
 
 }  // namespace MaskedBlit

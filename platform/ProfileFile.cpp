@@ -21,28 +21,28 @@ std::string AsReturnedFromBuffer(std::string_view text) {
 
 }  // namespace
 
-std::string ReadProfileString(std::string_view Section, std::string_view Entry,
-                              std::string_view DefaultText, const std::string& IniPath) {
-    const platform::FileContents file = platform::ReadWholeFile(IniPath, kLargestProfileFile);
+std::string ReadProfileString(std::string_view section, std::string_view entry,
+                              std::string_view defaultText, const std::string& iniPath) {
+    const platform::FileContents file = platform::ReadWholeFile(iniPath, kLargestProfileFile);
     if (file.state != platform::FileState::kRead) {
-        return AsReturnedFromBuffer(DefaultText);
+        return AsReturnedFromBuffer(defaultText);
     }
     const std::optional<std::string_view> value =
-        platform::ini::FindValue(file.bytes, Section, Entry);
-    return AsReturnedFromBuffer(value.value_or(DefaultText));
+        platform::ini::FindValue(file.bytes, section, entry);
+    return AsReturnedFromBuffer(value.value_or(defaultText));
 }
 
-bool WriteProfileString(std::string_view Section, std::string_view Entry, std::string_view Value,
-                        const std::string& IniPath) {
-    const ProfileEdit edit{Section, Entry, Value};
-    return WriteProfileStrings(IniPath, {&edit, 1});
+bool WriteProfileString(std::string_view section, std::string_view entry, std::string_view value,
+                        const std::string& iniPath) {
+    const ProfileEdit edit{section, entry, value};
+    return WriteProfileStrings(iniPath, {&edit, 1});
 }
 
-bool WriteProfileStrings(const std::string& IniPath, std::span<const ProfileEdit> edits) {
+bool WriteProfileStrings(const std::string& iniPath, std::span<const ProfileEdit> edits) {
     if (edits.empty()) {
         return true;
     }
-    platform::FileContents file = platform::ReadWholeFile(IniPath, kLargestProfileFile);
+    platform::FileContents file = platform::ReadWholeFile(iniPath, kLargestProfileFile);
     // A file that exists but cannot be read must not be replaced by one that
     // holds only the new keys.
     if (file.state != platform::FileState::kRead && file.state != platform::FileState::kMissing) {
@@ -51,13 +51,13 @@ bool WriteProfileStrings(const std::string& IniPath, std::span<const ProfileEdit
     std::string text = std::move(file.bytes);
     for (const ProfileEdit& edit : edits) {
         std::optional<std::string> updated =
-            platform::ini::WithValue(text, edit.Section, edit.Entry, edit.Value);
+            platform::ini::WithValue(text, edit.section, edit.entry, edit.value);
         if (!updated) {
             return false;
         }
         text = std::move(*updated);
     }
-    return platform::ReplaceFileAtomically(IniPath, text);
+    return platform::ReplaceFileAtomically(iniPath, text);
 }
 
 }  // namespace ProfileFile

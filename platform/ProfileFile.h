@@ -15,29 +15,29 @@ namespace ProfileFile {
 
 inline constexpr std::size_t kLargestProfileFile = std::size_t{1} << 20;
 
-// The value of Entry in Section, or DefaultText when the file, the section or
+// The value of entry in section, or defaultText when the file, the section or
 // the key is missing or the file cannot be read. A key present with an empty
 // value gives "".
-std::string ReadProfileString(std::string_view Section, std::string_view Entry,
-                              std::string_view DefaultText, const std::string& IniPath);
+std::string ReadProfileString(std::string_view section, std::string_view entry,
+                              std::string_view defaultText, const std::string& iniPath);
 
-// Sets Entry in Section to Value, creating the key, the section or the file
+// Sets entry in section to value, creating the key, the section or the file
 // as needed and keeping every other line. The file is replaced atomically.
 // Returns false when the write could not be done; the old file is then intact.
 // A read-only file, or anything at the path that is not a regular file, is
 // not replaced.
-bool WriteProfileString(std::string_view Section, std::string_view Entry, std::string_view Value,
-                        const std::string& IniPath);
+bool WriteProfileString(std::string_view section, std::string_view entry, std::string_view value,
+                        const std::string& iniPath);
 
 struct ProfileEdit {
-    std::string_view Section;
-    std::string_view Entry;
-    std::string_view Value;
+    std::string_view section;
+    std::string_view entry;
+    std::string_view value;
 };
 
 // Applies the edits in order, each as WriteProfileString would, and replaces
 // the file once, so it holds either none of them or all of them. Fails,
 // writing nothing, when any one of them cannot be stored.
-bool WriteProfileStrings(const std::string& IniPath, std::span<const ProfileEdit> edits);
+bool WriteProfileStrings(const std::string& iniPath, std::span<const ProfileEdit> edits);
 
 }  // namespace ProfileFile

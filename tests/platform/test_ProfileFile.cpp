@@ -352,7 +352,7 @@ TEST_F(WriteProfileString, SeveralKeysAtOnceGiveTheBytesOfOneAtATime) {
             testsupport::WriteRawTo(oneByOne, *start);
         }
         for (const ProfileFile::ProfileEdit& e : edits) {
-            ASSERT_TRUE(ProfileFile::WriteProfileString(e.Section, e.Entry, e.Value, oneByOne));
+            ASSERT_TRUE(ProfileFile::WriteProfileString(e.section, e.entry, e.value, oneByOne));
         }
         ASSERT_TRUE(ProfileFile::WriteProfileStrings(path_, edits));
         EXPECT_EQ(ReadRaw(), testsupport::ReadRawFrom(oneByOne));
