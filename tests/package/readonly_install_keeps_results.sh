@@ -5,15 +5,12 @@
 # value lost on the way would come back as 0).
 # shellcheck source=lib.bash
 source "$(dirname "$0")/lib.bash"
+# shellcheck source=../e2e/lib/beating.bash
+source "$(dirname "$0")/../e2e/lib/beating.bash"
 package_setup "$@"
 
 readonly SEARCH_SECONDS=60
 readonly CLICK_PAIRS=40
-# Centres of the slots' hit rectangles, in play-field pixels; the play field
-# starts at (22, 50) of the game window.
-readonly SLOT_X=(225 275 325 265 315 365)
-readonly SLOT_Y=(104 104 104 153 153 153)
-readonly FIELD_LEFT=22 FIELD_TOP=50
 
 package_install
 gameFolder=$PREFIX/lib/fendo
@@ -39,49 +36,18 @@ exec ${asUser[*]} env -u XDG_DATA_HOME HOME='$home' XDG_RUNTIME_DIR='$runtime' '
 SCRIPT
 
 # The end-to-end player's way to a beating: wait for a misbehaving Fendor,
-# click it, and beat it with alternating buttons.
-beat_a_fendor() {
-    local deadline=$((SECONDS + SEARCH_SECONDS)) slots slot scene box i
-    while ((SECONDS < deadline)); do
-        if [[ -n $(e2e_find_window "$PLAIN_BOX_RE") || -n $(e2e_find_window "$TITLE_CAPTION_RE") ]]; then
-            box=$(e2e_find_window "$PLAIN_BOX_RE")
-            [[ -n $box ]] && e2e_press_ok "$box"
-            e2e_wait_title 10
-            e2e_go
-            continue
-        fi
-        slots=$("$PROBE" guilty "$GAME_WINDOW" "$FDATA") || slots=
-        if [[ -z $slots ]]; then
-            sleep 0.05
-            continue
-        fi
-        slot=${slots%% *}
-        xdotool mousemove --window "$GAME_WINDOW" \
-            $((FIELD_LEFT + SLOT_X[slot])) $((FIELD_TOP + SLOT_Y[slot])) click 1
-        for ((i = 0; i < 60; i++)); do
-            scene=$("$PROBE" scene "$GAME_WINDOW" "$FDATA") || scene='?'
-            [[ $scene != m ]] && break
-            sleep 0.05
-        done
-        if [[ $scene == b ]]; then
-            local clicks=()
-            for ((i = 0; i < CLICK_PAIRS; i++)); do
-                clicks+=(click --delay 0 1 click --delay 0 3)
-            done
-            xdotool "${clicks[@]}"
-            box=$(e2e_wait_window '^Got ' 12) || e2e_fail "no 'Got ...' box after the beating"
-            e2e_log "beating over: '$(e2e_caption "$box")'"
-            e2e_press_ok "$box"
-            box=$(e2e_wait_window "$PLAIN_BOX_RE" 5) || e2e_fail "no enrolment box"
-            e2e_press_ok "$box"
-            return 0
-        fi
-        if [[ $scene == f ]]; then
-            box=$(e2e_wait_window "$PLAIN_BOX_RE" 10) || e2e_fail "no penalty box after the judge scene"
-            e2e_press_ok "$box"
-        fi
+# click it, beat it with alternating buttons, and leave the game and the program.
+beat_a_fendor_and_quit() {
+    beating_begin "$SEARCH_SECONDS"
+    local clicks=() i
+    for ((i = 0; i < CLICK_PAIRS; i++)); do
+        clicks+=(click --delay 0 1 click --delay 0 3)
     done
-    e2e_fail "no beating began within $SEARCH_SECONDS s"
+    xdotool "${clicks[@]}"
+    local box
+    box=$(e2e_wait_window '^Got ' 12) || e2e_fail "no 'Got ...' box after the beating"
+    e2e_log "beating over: '$(e2e_caption "$box")'"
+    beating_finish_game "$box"
 }
 
 close_game() {
@@ -96,9 +62,8 @@ close_game() {
 }
 
 e2e_start_game
-xdotool mousemove --window "$GAME_WINDOW" $((FIELD_LEFT + 100)) $((FIELD_TOP + 100))
-beat_a_fendor
-close_game
+beating_pointer_aside
+beat_a_fendor_and_quit
 [[ ! -e $gameFolder/fendo.ini ]] || e2e_fail "a settings file appeared in the read-only game folder"
 [[ -f $kept ]] || e2e_fail "the best results were lost: no $kept"
 firstHits=$(e2e_ini_value "$kept" Scores MaxHits)
