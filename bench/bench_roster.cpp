@@ -10,24 +10,15 @@
 #include "platform/SteadyClock.h"
 #include "platform/Surface.h"
 #include "platform/AppFolder.h"
+#include "bench/SilentWorld.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class NoPump final : public platform::EventPump {
-public:
-    void ProcessEvents() override {}
-    void WaitForEventsUntil(int32_t) override {}
-};
-class NoBoxes final : public platform::MessageBox {
-public:
-    void Show(std::string_view, std::string_view) override {}
-};
-class NoSound final : public platform::Sound {
-public:
-    void PlayAsync(const std::string&) override {}
-};
+using bench::NoBoxes;
+using bench::NoPump;
+using bench::NoSound;
 
 // One roster frame: the background read from disk and decoded again, six
 // Fendors acting and 36 masked 16 x 16 copies; nothing is shown on screen.

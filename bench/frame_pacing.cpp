@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench/FakePointer.h"
+#include "bench/SilentWorld.h"
 #include "core/Game.h"
 #include "core/RosterLayout.h"
 #include "platform/AppFolder.h"
@@ -31,14 +32,8 @@ constexpr size_t kSlowFrames = 12;
 constexpr size_t kFastFrames = 400;
 constexpr size_t kClicks = 10;
 
-class NoBoxes final : public platform::MessageBox {
-public:
-    void Show(std::string_view, std::string_view) override {}
-};
-class NoSound final : public platform::Sound {
-public:
-    void PlayAsync(const std::string&) override {}
-};
+using bench::NoBoxes;
+using bench::NoSound;
 
 int64_t NowNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
