@@ -27,6 +27,8 @@ struct Damage {
     void (*apply)(const fs::path& file);
     bool keepsTheContent;  // the file still holds all its headers promise
     bool replaceable;      // a save may write a settings file over it
+    // What the title window shows after a game when the settings file was left as it stood.
+    const char* shownWhenLeft = "0 pts 0 Hits";
 };
 
 // clang-format off
@@ -42,9 +44,26 @@ const Damage kDamages[] = {
      true, false},
     {"pipe", [](const fs::path& f) { fs::remove(f), hostile::MakeFifo(f); }, false, false},
 };
+// Ways of its own for the settings file to be in the way.
+const Damage kSettingsDamages[] = {
+    {"read_only", [](const fs::path& f) { fs::permissions(f, fs::perms::owner_read); }, true, false,
+     "0 pts 1 Hits"},
+    {"folder", [](const fs::path& f) { fs::remove(f), fs::create_directory(f); }, false, false},
+    {"dangling_link", [](const fs::path& f) { fs::remove(f), fs::create_symlink("gone.ini", f); },
+     false, false},
+};
 // clang-format on
 
 using Case = std::tuple<std::string, Damage>;  // a file in the game's folder, and what befell it
+
+std::string CaseName(const testing::TestParamInfo<Case>& info) {
+    std::string name = std::get<0>(info.param) + "_" + std::get<1>(info.param).name;
+    for (char& ch : name) {
+        if (!std::isalnum(static_cast<unsigned char>(ch)))
+            ch = '_';
+    }
+    return name;
+}
 
 // Whatever is wrong with one file, a whole visit still works: the title
 // window, a game with a beating, the game-over box, the title window again,
@@ -117,7 +136,7 @@ TEST_P(WholeVisit, StillPlaysAndEnds) {
     EXPECT_FALSE(program.GameScreen()->isVisible());
     // A settings file that cannot be read is not ours to overwrite.
     EXPECT_EQ(Text(program.Title(), "lblHiScore") + " " + Text(program.Title(), "lblMaxHits"),
-              saved ? "144 pts 2 Hits" : "0 pts 0 Hits");
+              saved ? "144 pts 2 Hits" : damage.shownWhenLeft);
     EXPECT_EQ(quits, 0);
 
     const std::size_t boxes = messages.shown.size();
@@ -134,13 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
                                      "fdata/default_f.bmp", "fdata/default_s.bmp",
                                      "fdata/default_p.wav", "fendo.ini"),
                      testing::ValuesIn(kDamages)),
-    [](const testing::TestParamInfo<Case>& info) {
-        std::string name = std::get<0>(info.param) + "_" + std::get<1>(info.param).name;
-        for (char& ch : name) {
-            if (!std::isalnum(static_cast<unsigned char>(ch)))
-                ch = '_';
-        }
-        return name;
-    });
+    CaseName);
+INSTANTIATE_TEST_SUITE_P(SettingsFileInTheWay, WholeVisit,
+                         testing::Combine(testing::Values("fendo.ini"),
+                                          testing::ValuesIn(kSettingsDamages)),
+                         CaseName);
 
 }  // namespace
