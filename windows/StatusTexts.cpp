@@ -1,18 +1,20 @@
 #include "windows/StatusTexts.h"
 
+#include "core/GameState.h"
 #include "platform/Rounding.h"
 
 namespace StatusTexts {
 namespace {
-
-// A punishment lasts six seconds, so a sixth of its hits is hits per second.
-constexpr int32_t kPunishmentSeconds = 6;
 
 std::string Number(int32_t value) {
     return std::to_string(value);
 }
 
 }  // namespace
+
+int32_t HitsPerSecond(int32_t hits) {
+    return hits / (game::kPunishmentMs / 1000);
+}
 
 Scores ForScores(int32_t points, int32_t hiScore, int32_t maxKnockOut, int32_t maxHits,
                  int32_t hitCount) {
@@ -21,9 +23,9 @@ Scores ForScores(int32_t points, int32_t hiScore, int32_t maxKnockOut, int32_t m
         .hiScore = "HiSc: " + Number(hiScore) + " pts",
         .maxKnockOut = "MaxKO: " + Number(maxKnockOut) + " pts",
         .maxHits = "MaxHits: " + Number(maxHits) + " hits (" +
-                   Number(maxHits / kPunishmentSeconds) + " hps)",
+                   Number(HitsPerSecond(maxHits)) + " hps)",
         .hits = Number(hitCount) + " Hits",
-        .hitsPerSecond = Number(hitCount / kPunishmentSeconds) + "hps (hits per sec.)",
+        .hitsPerSecond = Number(HitsPerSecond(hitCount)) + "hps (hits per sec.)",
     };
 }
 

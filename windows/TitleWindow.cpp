@@ -9,6 +9,7 @@
 #include "core/Game.h"
 #include "platform/qt/KeyMap.h"
 #include "ui_TitleWindow.h"
+#include "windows/StatusTexts.h"
 #include "windows/TitleTexts.h"
 
 namespace {
@@ -21,9 +22,6 @@ constexpr int16_t kKeyH = 72;
 constexpr int16_t kKeyK = 75;
 constexpr int16_t kKeyL = 76;
 constexpr int16_t kKeyR = 82;
-
-// A sixth of the most hits is hits per second: a beating lasts six seconds.
-constexpr int32_t kPunishmentSeconds = 6;
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -92,7 +90,7 @@ void TitleWindow::Form_Load() {
     ui_->lblHiScore->setText(Number(game_.GetHiScore()) + QStringLiteral(" pts"));
     ui_->lblMaxKOScore->setText(Number(game_.GetMaxKnockOutScore()) + QStringLiteral(" pts"));
     ui_->lblMaxHits->setText(Number(game_.GetMaxHits()) + QStringLiteral(" Hits"));
-    ui_->lblHPS->setText(Number(game_.GetMaxHits() / kPunishmentSeconds) + QStringLiteral(" hps"));
+    ui_->lblHPS->setText(Number(StatusTexts::HitsPerSecond(game_.GetMaxHits())) + QStringLiteral(" hps"));
 
     int32_t mode = game_.GetInputMode();
     // A hand-edited file may hold a mode this window has no option for.
