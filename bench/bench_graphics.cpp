@@ -210,7 +210,8 @@ void BM_LoadBackgroundFile24(benchmark::State& state) {
     }
     platform::Surface field(kFieldWidth, kFieldHeight);
     std::vector<uint8_t> copy(file.size());
-    const auto ours = [&] { BitmapFile::LoadBitmapFile(path, &field); };
+    BitmapFile::Loader loader;
+    const auto ours = [&] { loader.Load(path, &field); };
     const auto sdl = [&] {
         SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
         benchmark::DoNotOptimize(loaded);

@@ -7,6 +7,7 @@
 #include "characters/Fendor.h"
 #include "core/GameState.h"
 #include "core/Services.h"
+#include "graphics/BitmapFile.h"
 #include "platform/Surface.h"
 
 namespace game {
@@ -91,6 +92,7 @@ private:
 
     Services world_;
     GameState state_;
+    BitmapFile::Loader sheets_;
     int32_t burstDepth_ = 0;
 };
 

@@ -6,7 +6,7 @@ namespace game {
 
 // Read from disk on every call: the roster frame's background included.
 void Game::LoadSheet(platform::Surface* target, std::string_view sheetName) {
-    BitmapFile::LoadBitmapFile(SheetNames::SheetPath(world_.appFolder, sheetName), target);
+    sheets_.Load(SheetNames::SheetPath(world_.appFolder, sheetName), target);
 }
 
 }  // namespace game

@@ -42,38 +42,8 @@ std::optional<std::span<const uint8_t>> ReadWithin(const std::string& fileName, 
     return bytes;
 }
 
-// The same sheets are loaded again every roster frame, so the buffer is kept
-// for the next load: past malloc's mmap threshold every fresh buffer comes
-// as new zeroed pages, faulted in one by one and unmapped again, which costs
-// several times the decoding. A buffer larger than any sheet needs is let go
-// after its load, so one hostile file does not hold on to its megabytes.
+// The largest buffer a Loader keeps between loads; the largest sheet needs a quarter of it.
 constexpr size_t kKeptBufferBytes = size_t{1} << 20;
-
-class LoadBuffer {
-public:
-    uint8_t* Room(size_t size) {
-        if (size > capacity_) {
-            data_.reset();
-            capacity_ = 0;
-            data_.reset(new (std::nothrow) uint8_t[size]);
-            capacity_ = data_ ? size : 0;
-        }
-        return data_.get();
-    }
-
-    void LetGoIfLarge() {
-        if (capacity_ > kKeptBufferBytes) {
-            data_.reset();
-            capacity_ = 0;
-        }
-    }
-
-private:
-    std::unique_ptr<uint8_t[]> data_;
-    size_t capacity_ = 0;
-};
-
-thread_local LoadBuffer t_loadBuffer;
 
 }  // namespace
 
@@ -91,14 +61,31 @@ std::optional<FileBytes> ReadBitmapFile(const std::string& fileName) {
 }
 
 void LoadBitmapFile(const std::string& fileName, platform::Surface* target) {
+    Loader().Load(fileName, target);
+}
+
+uint8_t* Loader::Room(size_t size) {
+    if (size > capacity_) {
+        buffer_.reset();
+        capacity_ = 0;
+        buffer_.reset(new (std::nothrow) uint8_t[size]);
+        capacity_ = buffer_ ? size : 0;
+    }
+    return buffer_.get();
+}
+
+void Loader::Load(const std::string& fileName, platform::Surface* target) {
     if (target == nullptr) {
         return;
     }
-    const auto read = ReadWithin(fileName, [](size_t size) { return t_loadBuffer.Room(size); });
+    const auto read = ReadWithin(fileName, [this](size_t size) { return Room(size); });
     if (read) {
         DrawBitmapBytes(*read, *target);
     }
-    t_loadBuffer.LetGoIfLarge();
+    if (capacity_ > kKeptBufferBytes) {
+        buffer_.reset();
+        capacity_ = 0;
+    }
 }
 
 // A file that is short of what its headers claim, has an absurd size, refers

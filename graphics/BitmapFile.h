@@ -15,6 +15,23 @@ namespace BitmapFile {
 // target as it was; nothing is reported. A null target does nothing.
 void LoadBitmapFile(const std::string& fileName, platform::Surface* target);
 
+// LoadBitmapFile for files loaded again and again, as the roster's background
+// is every frame: the read buffer is kept from one load to the next. Past
+// malloc's mmap threshold every fresh buffer comes as new zeroed pages,
+// faulted in one by one and unmapped again, which costs several times the
+// decoding. A buffer larger than any sheet needs is let go after its load,
+// so one hostile file does not hold on to its megabytes.
+class Loader {
+public:
+    void Load(const std::string& fileName, platform::Surface* target);
+
+private:
+    uint8_t* Room(size_t size);
+
+    std::unique_ptr<uint8_t[]> buffer_;
+    size_t capacity_ = 0;
+};
+
 // The same for a file already in memory. Returns whether anything was drawn.
 bool DrawBitmapBytes(std::span<const uint8_t> file, platform::Surface& target);
 

@@ -133,10 +133,11 @@ TEST_F(LoadBitmapFileTest, Load_FilesOfEverySizeInTurnEachDrawTheirOwnPixels) {
     const std::string small = Write("small.bmp", TwoByTwo());
     const std::string tiny =
         Write("tiny.bmp", BuildFile(Header{1, 1, 24}, {}, bmptest::PackRows({{0xABCDEF}}, 24)));
+    BitmapFile::Loader loader;
     for (const std::string& path : {large, small, tiny, small, large, tiny}) {
         platform::Surface target = surfacetest::Patterned(2, 2);
         const std::vector<uint32_t> before = surfacetest::Snapshot(target);
-        LoadBitmapFile(path, &target);
+        loader.Load(path, &target);
         const std::vector<uint32_t> expected =
             path == large   ? std::vector<uint32_t>(4, 0x563412)
             : path == small ? std::vector<uint32_t>{0x0000FF, 0xFF0000, 0x00FF00, 0xFFFFFF}
