@@ -89,22 +89,32 @@ inline const NotAFile kNotAFile[] = {{"named pipe", MakeFifo},
                                      {"device", MakeDevice},
                                      {"socket", MakeSocket}};
 
-// A fresh folder for one test, named after it, removed afterwards.
+// A fresh folder for one test, named after it, removed afterwards even when
+// the test took its permissions away.
 class TestFolder {
 public:
     TestFolder() {
         const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
         path_ = fs::path(testing::TempDir()) /
                 (std::string("fendo_hostile_") + info->test_suite_name() + "_" + info->name());
-        fs::remove_all(path_);
-        fs::create_directories(path_);
+        Reset();
     }
     TestFolder(const TestFolder&) = delete;
     TestFolder& operator=(const TestFolder&) = delete;
-    ~TestFolder() { fs::remove_all(path_); }
+    ~TestFolder() { Remove(); }
     const fs::path& path() const { return path_; }
+    // Empty again, for the next case of a table.
+    void Reset() const {
+        Remove();
+        fs::create_directories(path_);
+    }
 
 private:
+    void Remove() const {
+        std::error_code absent;
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, absent);
+        fs::remove_all(path_);
+    }
     fs::path path_;
 };
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -15,35 +14,13 @@
 
 namespace testsupport {
 
-inline void WriteRawTo(const std::filesystem::path& path, const std::string& bytes) {
-    hostile::Write(path, bytes);
-}
-
-inline std::string ReadRawFrom(const std::filesystem::path& path) {
-    return fakes::ReadBytes(path).value_or("");
-}
-
 // A fresh folder per test with the settings file's path in it.
 class IniFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        const testing::TestInfo* const info = testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::filesystem::path(testing::TempDir()) /
-                  ("ProfileFile_" + std::to_string(getpid()) + "_" + info->test_suite_name() + "_" +
-                   info->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        path_ = (folder_ / "fendo.ini").string();
-    }
+    void SetUp() override { folderOwner_.Reset(); }
 
-    void TearDown() override {
-        std::filesystem::permissions(folder_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add);
-        std::filesystem::remove_all(folder_);
-    }
-
-    void WriteRaw(const std::string& bytes) const { WriteRawTo(path_, bytes); }
-    std::string ReadRaw() const { return ReadRawFrom(path_); }
+    void WriteRaw(const std::string& bytes) const { hostile::Write(path_, bytes); }
+    std::string ReadRaw() const { return fakes::ReadBytes(path_).value_or(""); }
 
     std::string Read(std::string_view section, std::string_view entry,
                      std::string_view fallback = "<default>") const {
@@ -64,8 +41,9 @@ protected:
         return names;
     }
 
-    std::filesystem::path folder_;
-    std::string path_;
+    const hostile::TestFolder folderOwner_;
+    const std::filesystem::path folder_ = folderOwner_.path();
+    const std::string path_ = (folder_ / "fendo.ini").string();
 };
 
 }  // namespace testsupport

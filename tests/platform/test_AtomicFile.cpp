@@ -14,8 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using AtomicWrite = testsupport::IniFileTest;
-using testsupport::ReadRawFrom;
-using testsupport::WriteRawTo;
 
 struct Target {
     const char* name;
@@ -31,7 +29,7 @@ struct Target {
 TEST_F(AtomicWrite, ReplacesOnlyAWritableRegularFileOfSaneSizeThroughAnyLinks) {
     const auto file = [](fs::perms perms, const char* name = "fendo.ini") {
         return [perms, name](const fs::path& folder, const fs::path&) {
-            WriteRawTo(folder / name, "[S]\r\nA=1\r\n");
+            hostile::Write(folder / name, "[S]\r\nA=1\r\n");
             fs::permissions(folder / name, perms);
             return folder / name;
         };
@@ -95,7 +93,7 @@ TEST_F(AtomicWrite, ReplacesOnlyAWritableRegularFileOfSaneSizeThroughAnyLinks) {
             EXPECT_EQ(fakes::Snapshot(folder_), before);
             continue;
         }
-        EXPECT_EQ(ReadRawFrom(written), "[S]\r\nA=2\r\n");
+        EXPECT_EQ(fakes::ReadBytes(written), "[S]\r\nA=2\r\n");
         EXPECT_EQ(fs::symlink_status(written).permissions(), mode);
         auto after = fakes::Snapshot(folder_);
         after[written.filename().string()] = before[written.filename().string()];
@@ -113,7 +111,7 @@ TEST_F(AtomicWrite, ASaveCutShortKeepsTheOldFileAndTheNextSaveClearsUp) {
     EXPECT_EQ(ReadRaw(), before);
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
 
-    WriteRawTo(folder_ / ("fendo.ini." + std::to_string(fakes::EndedProcessId()) + "-0.tmp"), "[");
+    hostile::Write(folder_ / ("fendo.ini." + std::to_string(fakes::EndedProcessId()) + "-0.tmp"), "[");
     EXPECT_TRUE(Write("Scores", "HiScore", "123456789"));
     EXPECT_EQ(Read("Scores", "HiScore"), "123456789");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});

@@ -349,13 +349,13 @@ TEST_F(WriteProfileString, SeveralKeysAtOnceGiveTheBytesOfOneAtATime) {
         fs::remove(oneByOne);
         if (start) {
             WriteRaw(*start);
-            testsupport::WriteRawTo(oneByOne, *start);
+            hostile::Write(oneByOne, *start);
         }
         for (const ProfileFile::ProfileEdit& e : edits) {
             ASSERT_TRUE(ProfileFile::WriteProfileString(e.section, e.entry, e.value, oneByOne));
         }
         ASSERT_TRUE(ProfileFile::WriteProfileStrings(path_, edits));
-        EXPECT_EQ(ReadRaw(), testsupport::ReadRawFrom(oneByOne));
+        EXPECT_EQ(ReadRaw(), fakes::ReadBytes(oneByOne));
     }
 }
 

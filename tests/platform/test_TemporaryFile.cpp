@@ -13,8 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using TemporaryFile = testsupport::IniFileTest;
-using testsupport::ReadRawFrom;
-using testsupport::WriteRawTo;
 
 TEST_F(TemporaryFile, RemovesOnlyTheTemporariesOfTheTargetThatAnEndedProcessLeft) {
     const std::string ended = std::to_string(fakes::EndedProcessId());
@@ -30,7 +28,7 @@ TEST_F(TemporaryFile, RemovesOnlyTheTemporariesOfTheTargetThatAnEndedProcessLeft
     // clang-format on
     for (const std::vector<std::string>* names : {&removed, &kept}) {
         for (const std::string& name : *names) {
-            WriteRawTo(folder_ / name, "x");
+            hostile::Write(folder_ / name, "x");
         }
     }
     const std::string folderByThatName = "fendo.ini." + ended + "-2.tmp";
@@ -55,17 +53,15 @@ TEST_F(TemporaryFile, BothKindsHoldTheBytesAndTheModeBesideTheTarget) {
         ASSERT_TRUE(name);
         EXPECT_EQ(fs::path(*name).parent_path(), folder_);
         EXPECT_TRUE(fs::path(*name).filename().string().starts_with("fendo.ini."));
-        EXPECT_EQ(ReadRawFrom(*name), "[S]\r\nA=1\r\n");
+        EXPECT_EQ(fakes::ReadBytes(*name), "[S]\r\nA=1\r\n");
         EXPECT_EQ(fs::status(*name).permissions(), fs::perms(0604));
         fs::remove(*name);
-    }
-    // A write cut short, or with nowhere to go, leaves nothing.
-    EXPECT_FALSE(platform::WriteTemporaryBeside((folder_ / "none" / "f.ini").string(), "x", {}));
-    for (const Writer write :
-         {&platform::WriteTemporaryBeside, &platform::WriteNamedTemporaryBeside}) {
+        // A write cut short leaves nothing.
         EXPECT_FALSE(
             fakes::UnderFileSizeLimit(8, [&] { return write(path_, "[S]\r\nA=123\r\n", {}); }));
     }
+    // Nor does one with nowhere to go.
+    EXPECT_FALSE(platform::WriteTemporaryBeside((folder_ / "none" / "f.ini").string(), "x", {}));
     EXPECT_TRUE(FolderEntries().empty());
 }
 

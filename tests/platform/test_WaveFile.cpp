@@ -95,17 +95,12 @@ TEST_F(WaveFileTest, AnythingElseIsNot) {
 // to the audio back end; whatever else lies at the path sounds the beep.
 TEST(WaveFaults, NothingButAWholeShortWaveIsPlayable) {
     namespace fs = std::filesystem;
-    const std::string format = Chunk("fmt ", Format(1, 1, 22050, 16));
-    const std::string good = Riff(format + Chunk("data", std::string(400, '\x10')));
     // Headers declaring `size` bytes of data, in a file holding `length` bytes.
-    const auto declaring = [&](uint32_t size, uintmax_t length) {
-        const std::string head = Riff(format + "data" + Le32(size));
+    const auto declaring = [](uint32_t size, uintmax_t length) {
+        const std::string head = Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + "data" + Le32(size));
         return [head, length](const fs::path& path) {
             return hostile::WriteSparse(path, head, std::max<uintmax_t>(length, head.size())), true;
         };
-    };
-    const auto bytes = [](const std::string& contents) {
-        return [contents](const fs::path& path) { return hostile::Write(path, contents), true; };
     };
     constexpr uint32_t kCap = platform::kMaxWaveDataBytes;
     struct Case {
@@ -114,12 +109,7 @@ TEST(WaveFaults, NothingButAWholeShortWaveIsPlayable) {
         bool playable;
     };
     std::vector<Case> cases = {
-        {"a good wave", bytes(good), true},
         {"data as long as allowed", declaring(kCap, 44 + uintmax_t{kCap}), true},
-        {"missing", [](const fs::path&) { return true; }, false},
-        {"empty", bytes(""), false},
-        {"one byte short", bytes(good.substr(0, good.size() - 1)), false},
-        {"garbage", bytes(std::string(300, '\xA5')), false},
         {"100 bytes claiming 4 GiB", declaring(0xFFFFFFFFu, 100), false},
         {"a byte more data than allowed", declaring(kCap + 1, 45 + uintmax_t{kCap}), false},
         {"200 MB of data", declaring(200u << 20, 44 + (uintmax_t{200} << 20)), false},

@@ -57,14 +57,6 @@ protected:
         }
     }
 
-    void RosterFrames(int count) {
-        for (int i = 0; i < count; ++i) {
-            game->GameTick();
-            pump.waitCalls = 0;
-            EndAtFullStress();
-        }
-    }
-
     // Half the punishments beat a culprit, half bring the judge.
     void Punishment(int index) {
         const int slot = index % game::kRosterSize;
@@ -90,7 +82,11 @@ protected:
     // Fifty roster frames, then a punishment, over and over.
     void Round(int first, int punishments) {
         for (int i = first; i < first + punishments; ++i) {
-            RosterFrames(50);
+            for (int frame = 0; frame < 50; ++frame) {
+                game->GameTick();
+                pump.waitCalls = 0;
+                EndAtFullStress();
+            }
             Punishment(i);
         }
     }
