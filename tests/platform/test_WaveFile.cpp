@@ -110,6 +110,7 @@ TEST(WaveFaults, NothingButAWholeShortWaveIsPlayable) {
     };
     std::vector<Case> cases = {
         {"data as long as allowed", declaring(kCap, 44 + uintmax_t{kCap}), true},
+        {"a byte of data short", declaring(400, 44 + 399), false},
         {"100 bytes claiming 4 GiB", declaring(0xFFFFFFFFu, 100), false},
         {"a byte more data than allowed", declaring(kCap + 1, 45 + uintmax_t{kCap}), false},
         {"200 MB of data", declaring(200u << 20, 44 + (uintmax_t{200} << 20)), false},
