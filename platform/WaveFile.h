@@ -13,16 +13,25 @@ namespace platform {
 // longer one is refused rather than loaded.
 constexpr uint32_t kMaxWaveDataBytes = 8 * 1024 * 1024;
 
-// Whether the file is a RIFF/WAVE file with PCM data a sound device can
-// play. The audio back end never reports such a file as bad: it stays
-// "loading" forever, so we look for ourselves. Only the chunk headers and the
-// format are read, without ever waiting: anything but a regular file (a pipe,
-// a device, a folder) is not playable, nor is a data chunk that is empty,
-// longer than kMaxWaveDataBytes or longer than the file holds (the back end
-// would set aside memory for all it claims).
+// How far into the file the samples may start. A megabyte holds any honest
+// file's tags and markers many times over, and it bounds the chunk headers
+// that the check before every punch walks through to find the data.
+constexpr uint64_t kMaxWaveDataStart = 1024 * 1024;
+
+// Whether the file is a RIFF/WAVE file with sound a sound device can play:
+// PCM of 8, 16, 24 or 32 bits, 32-bit floats, either of them behind an
+// EXTENSIBLE header, or 8-bit mu-law or A-law. The audio back end never
+// reports such a file as bad: it stays "loading" forever, so we look for
+// ourselves. Only the chunk headers and the format are read, without ever
+// waiting: anything but a regular file (a pipe, a device, a folder) is not
+// playable, nor is a data chunk that is empty, starts further in than
+// kMaxWaveDataStart, is longer than kMaxWaveDataBytes or longer than the file
+// holds (the back end would set aside memory for all it claims).
 bool IsPlayableWave(const std::string& path);
 
-// A playable file's format and its data chunk, as the file holds them.
+// A playable file's format and its data chunk, as the file holds them, but
+// for an EXTENSIBLE header, which gives the format it names, and mu-law or
+// A-law, which come widened to 16-bit PCM.
 struct WaveSound {
     uint16_t formatTag = 0;  // 1 integer PCM, 3 floating point
     uint16_t channels = 0;
