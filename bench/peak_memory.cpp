@@ -27,15 +27,15 @@ int DrawSheet(const std::string& path, int frames) {
 
 int PlayWave(int argc, char** argv, const std::string& path) {
     QApplication app(argc, argv);
-    int beeps = 0;
-    platform::QtSound sound([&] { ++beeps; });
+    int fallbacks = 0;
+    platform::QtSound sound([&] { ++fallbacks; });
     sound.PlayAsync(path);
     QTimer::singleShot(1000, &app, [&] {
         sound.PlayAsync(path);
         app.quit();
     });
     app.exec();
-    std::printf("wave: 2 plays, %d beeps\n", beeps);
+    std::printf("wave: 2 plays, %d fallbacks\n", fallbacks);
     return 0;
 }
 

@@ -1,11 +1,14 @@
 #include "platform/qt/QtSound.h"
 
-#include <QApplication>
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QBuffer>
 #include <QMediaDevices>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <numbers>
 
 #include "platform/WaveFile.h"
 
@@ -44,15 +47,35 @@ bool ToQt(WaveSound& wave, QAudioFormat& format, QByteArray& samples) {
     return true;
 }
 
+// A soft 660 Hz tone of 100 ms, its ends faded over 10 ms each so that it
+// starts and stops without a click: 16-bit mono.
+QByteArray MakeTone(QAudioFormat& format) {
+    constexpr int kRate = 22050;
+    constexpr int kCount = kRate / 10;
+    constexpr int kFadeCount = kRate / 100;
+    constexpr double kStep = 2 * std::numbers::pi * 660 / kRate;
+    constexpr double kPeak = 0.4 * 32767;
+    format.setSampleRate(kRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    QByteArray tone(kCount * 2, '\0');
+    for (int i = 0; i < kCount; ++i) {
+        const double edge = std::min({1.0, static_cast<double>(i) / kFadeCount,
+                                      static_cast<double>(kCount - 1 - i) / kFadeCount});
+        const double fade = std::sin(std::numbers::pi / 2 * edge);
+        const auto sample =
+            static_cast<int16_t>(std::lround(kPeak * fade * fade * std::sin(kStep * i)));
+        std::memcpy(tone.data() + 2 * i, &sample, 2);
+    }
+    return tone;
+}
+
 }  // namespace
 
-QtSound::QtSound(std::function<void()> beep) : beep_(std::move(beep)) {}
+QtSound::QtSound(std::function<void()> fallback)
+    : fallback_(std::move(fallback)), tone_(MakeTone(toneFormat_)) {}
 
 QtSound::~QtSound() = default;
-
-void QtSound::DefaultBeep() {
-    QApplication::beep();
-}
 
 bool QtSound::Load(const std::string& wavePath) {
     std::optional<WaveSound> wave = ReadPlayableWave(wavePath);
@@ -66,16 +89,24 @@ bool QtSound::Load(const std::string& wavePath) {
 
 void QtSound::PlayAsync(const std::string& wavePath) {
     // Checked on every play, as the file may change while the game runs; the
-    // check reads a few dozen bytes and never waits, and a file that fails
-    // it is never read further: it could be a pipe, or claim any size.
-    if (!IsPlayableWave(wavePath) || (wavePath != loadedPath_ && !Load(wavePath))) {
-        beep_();
-        return;
+    // check reads the chunk headers through one small block and never waits,
+    // and a file that fails it is never read further: it could be a pipe, or
+    // claim any size.
+    if (IsPlayableWave(wavePath) && (wavePath == loadedPath_ || Load(wavePath))) {
+        Play(format_, samples_);
+    } else if (fallback_) {
+        fallback_();
+    } else {
+        Play(toneFormat_, tone_);
     }
+}
+
+void QtSound::Play(const QAudioFormat& format, const QByteArray& samples) {
     // Every hit restarts the sound: the newest punch is the one heard. One
-    // that lands while the last still sounds starts it over in the same
-    // stream, so hits at full speed do not open a stream each.
-    if (sink_ && sink_->state() == QAudio::ActiveState) {
+    // that lands while the same samples still sound starts them over in the
+    // same stream, so hits at full speed do not open a stream each.
+    if (sink_ && sink_->state() == QAudio::ActiveState &&
+        playing_->data().constData() == samples.constData()) {
         playing_->seek(0);
         return;
     }
@@ -89,9 +120,9 @@ void QtSound::PlayAsync(const std::string& wavePath) {
     // stopped sink (and QSoundEffect, which restarts one) silent about every
     // other time it is started again.
     playing_ = std::make_unique<QBuffer>();
-    playing_->setData(samples_);
+    playing_->setData(samples);
     playing_->open(QIODevice::ReadOnly);
-    sink_ = std::make_unique<QAudioSink>(device, format_);
+    sink_ = std::make_unique<QAudioSink>(device, format);
     sink_->start(playing_.get());
 }
 

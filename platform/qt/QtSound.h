@@ -15,20 +15,23 @@ namespace platform {
 
 class QtSound final : public Sound {
 public:
-    // `beep` is the system sound that stands in for a file that cannot play.
-    explicit QtSound(std::function<void()> beep = DefaultBeep);
+    // A file that cannot play sounds `fallback` instead; without one, a short
+    // tone through the same output as the punch, heard where a system beep
+    // (the X bell, which sound servers do not play) is not.
+    explicit QtSound(std::function<void()> fallback = {});
     ~QtSound() override;
     QtSound(const QtSound&) = delete;
     QtSound& operator=(const QtSound&) = delete;
 
     void PlayAsync(const std::string& wavePath) override;
 
-    static void DefaultBeep();
-
 private:
     bool Load(const std::string& wavePath);
+    void Play(const QAudioFormat& format, const QByteArray& samples);
 
-    std::function<void()> beep_;
+    std::function<void()> fallback_;
+    QAudioFormat toneFormat_;
+    QByteArray tone_;
     std::string loadedPath_;
     QAudioFormat format_;
     QByteArray samples_;

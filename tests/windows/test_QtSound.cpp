@@ -9,36 +9,36 @@
 
 namespace {
 
-TEST(QtSound, MissingFileSoundsTheBeepInstead) {
-    int beeps = 0;
-    platform::QtSound sound([&] { ++beeps; });
+TEST(QtSound, MissingFileSoundsTheFallbackInstead) {
+    int fallbacks = 0;
+    platform::QtSound sound([&] { ++fallbacks; });
     sound.PlayAsync("/nonexistent/fdata/default_p.wav");
     sound.PlayAsync("/nonexistent/fdata/default_p.wav");
-    EXPECT_EQ(beeps, 2);
+    EXPECT_EQ(fallbacks, 2);
 }
 
-TEST(QtSound, UnplayableFileSoundsTheBeepInstead) {
+TEST(QtSound, UnplayableFileSoundsTheFallbackInstead) {
     const auto path = std::filesystem::path(::testing::TempDir()) / "not_a_wave.wav";
     std::ofstream(path) << "RIFF\x10\0\0\0WAVEthis is not a wave file";
-    int beeps = 0;
-    platform::QtSound sound([&] { ++beeps; });
+    int fallbacks = 0;
+    platform::QtSound sound([&] { ++fallbacks; });
     sound.PlayAsync(path.string());
     sound.PlayAsync(path.string());
-    EXPECT_EQ(beeps, 2);
+    EXPECT_EQ(fallbacks, 2);
     std::filesystem::remove(path);
 }
 
-TEST(QtSound, OurPunchSoundPlaysWithoutTheBeepEvenWithoutAnAudioDevice) {
+TEST(QtSound, OurPunchSoundPlaysWithoutTheFallbackEvenWithoutAnAudioDevice) {
     const auto path = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
                       "fdata" / "default_p.wav";
     ASSERT_TRUE(std::filesystem::exists(path));
-    int beeps = 0;
-    platform::QtSound sound([&] { ++beeps; });
+    int fallbacks = 0;
+    platform::QtSound sound([&] { ++fallbacks; });
     for (int i = 0; i < 20; ++i) {
         sound.PlayAsync(path.string());
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    EXPECT_EQ(beeps, 0);
+    EXPECT_EQ(fallbacks, 0);
 }
 
 }  // namespace
