@@ -9,6 +9,8 @@
 #   wave-fit         a 1-second 22 kHz wave of the right length
 #   wave-200M        the same wave followed by 200 MB (a sparse file)
 #   wave-long        a wave whose data chunk truly holds 200 MB (sparse)
+#   wave-chunks      a 1-second wave behind 1 MiB of empty chunks, the most
+#                    the check before every punch walks through
 # Sheets are loaded 50 times, as 50 roster frames would.
 #   scripts/peak-memory.sh [release|sanitizer|both]   (default both)
 set -euo pipefail
@@ -49,8 +51,11 @@ truncate -s 240054 "$work/sheet-fit"
 truncate -s 200M "$work/sheet-200M"
 truncate -s 200M "$work/sheet-zero-200M"
 
-wave() {  # data size as declared, bytes of samples actually there
-    printf RIFF; le32 $(($1 + 36 > 0xFFFFFFFF ? 0xFFFFFFFF : $1 + 36)); printf 'WAVEfmt '
+wave() {  # data size as declared, bytes of samples actually there, empty chunks before
+    local i riff=$(($1 + 36 + 8 * ${3:-0}))
+    printf RIFF; le32 $((riff > 0xFFFFFFFF ? 0xFFFFFFFF : riff)); printf WAVE
+    for ((i = 0; i < ${3:-0}; i++)); do printf 'JUNK\0\0\0\0'; done
+    printf 'fmt '
     le32 16; le16 1; le16 1; le32 22050; le32 44100; le16 2; le16 16
     printf data; le32 "$1"; head -c "$2" /dev/zero
 }
@@ -60,12 +65,13 @@ cp "$work/wave-fit" "$work/wave-200M"
 truncate -s 200M "$work/wave-200M"
 wave 209715200 0 > "$work/wave-long"
 truncate -s $((209715200 + 44)) "$work/wave-long"
+wave 44100 44100 131066 > "$work/wave-chunks"
 
 printf '%-10s %-16s %10s  %s\n' build file "peak KiB" "driver says"
 for build in "${builds[@]}"; do
     name=${build%%:*}
     bin=${build#*:}
-    for file in sheet-fit sheet-200M sheet-zero-200M wave-lying wave-fit wave-200M wave-long; do
+    for file in sheet-fit sheet-200M sheet-zero-200M wave-lying wave-fit wave-200M wave-long wave-chunks; do
         kind=${file%%-*}
         /usr/bin/time -v -o "$work/time" "$bin" "$kind" "$work/$file" > "$work/out" 2>&1 || true
         peak=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/time")
