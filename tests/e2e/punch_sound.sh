@@ -2,7 +2,9 @@
 # The punch sound, heard: a private sound server with a null sink records
 # what the program plays. The roster before any pick must be silent; in a
 # beating with slow alternating clicks every hit must count and be heard as
-# one loud burst, each after the same short lag behind its click.
+# one loud burst, each after the same short lag behind its click. Then, in a
+# game each, the same sound behind an EXTENSIBLE header must be heard as
+# loud, and a file that is no wave at all as the short stand-in tone.
 # shellcheck source=lib/harness.bash
 source "$(dirname "$0")/lib/harness.bash"
 # shellcheck source=lib/beating.bash
@@ -30,6 +32,20 @@ readonly LAG_MAX_MS=400
 listen() {
     "$PROBE" listen "$RECORDING" "$SOUND_RATE" "$1" "$2" "$BURST_LEVEL" ||
         e2e_fail "the probe could not read the recording"
+}
+
+# Starts a game, lands one hit in a beating and plays the game to its end;
+# sets HEARD to what the probe heard from the hit on.
+hear_one_hit() {
+    e2e_start_game
+    beating_pointer_aside
+    beating_begin "$SEARCH_SECONDS"
+    local -r from=$(sound_mark)
+    xdotool click --delay 0 3
+    local gotBox
+    gotBox=$(e2e_wait_window '^Got ' 12) || e2e_fail "no box captioned 'Got ...' after the beating"
+    HEARD=$(listen "$from" "$(sound_mark)")
+    beating_finish_game "$gotBox"
 }
 
 dbfs() {
@@ -93,4 +109,18 @@ e2e_log "lag of each burst behind its click (ms): ${lags[*]}"
 read -r lagMin lagMax < <(printf '%s\n' "${lags[@]}" | sort -n | awk 'NR == 1 { a = $1 } { b = $1 } END { print a, b }')
 ((lagMax <= LAG_MAX_MS)) || e2e_fail "a burst lags its click by $lagMax ms"
 ((lagMax - lagMin <= LAG_SPREAD_MS)) || e2e_fail "the bursts lose the clicks' rhythm: lags $lagMin..$lagMax ms"
+
+sound_extensible_copy "$FDATA/default_p.wav" "$WORK/extensible.wav"
+mv "$WORK/extensible.wav" "$FDATA/default_p.wav"
+hear_one_hit
+peak=$(awk '$1 == "peak" { print $2 }' <<<"$HEARD")
+echo "extensible wave: peak $peak ($(dbfs "$peak") dBFS)"
+((peak >= PUNCH_PEAK)) || e2e_fail "the EXTENSIBLE copy of the punch peaks at $peak only"
+
+echo "this is no wave" >"$FDATA/default_p.wav"
+hear_one_hit
+peak=$(awk '$1 == "peak" { print $2 }' <<<"$HEARD")
+read -r _ first last _ < <(grep -m1 '^burst' <<<"$HEARD")
+echo "fallback tone: peak $peak ($(dbfs "$peak") dBFS), $(sound_ms $((${last:-0} - ${first:-0}))) ms long"
+((peak >= BURST_LEVEL)) || e2e_fail "no stand-in tone heard for a file that is no wave: peak $peak"
 e2e_log "PASS"

@@ -53,3 +53,29 @@ sound_mark() {
 sound_ms() {
     awk -v s="$1" -v r=$SOUND_RATE 'BEGIN { printf "%.0f", 1000 * s / r }'
 }
+
+# A value as little-endian bytes: value, width in bytes.
+sound_le() {
+    local i
+    for ((i = 0; i < $2; i++)); do printf "\\x$(printf %02x $(($1 >> 8 * i & 255)))"; done
+}
+
+# Copies a plain PCM wave with the usual 44-byte header into an EXTENSIBLE
+# one: the same samples, their format named by a sub-format GUID instead.
+sound_extensible_copy() {
+    local -r from=$1 to=$2
+    [[ $(head -c 4 "$from") == RIFF && $(tail -c +37 "$from" | head -c 4) == data ]] ||
+        e2e_fail "$from has no plain 44-byte header"
+    local bits bytes
+    read -r bits < <(od -An -tu2 -j34 -N2 "$from")
+    read -r bytes < <(od -An -tu4 -j40 -N4 "$from")
+    {
+        printf RIFF; sound_le $((60 + bytes)) 4; printf 'WAVEfmt '; sound_le 40 4; sound_le 0xFFFE 2
+        # Channels, rate, bytes per second and per frame, bits: as they were.
+        head -c 36 "$from" | tail -c 14
+        sound_le 22 2; sound_le "$bits" 2; sound_le 0 4
+        # PCM's code, then the tail every such GUID shares.
+        printf '\x01\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xaa\x00\x38\x9b\x71'
+        printf data; sound_le "$bytes" 4; tail -c +45 "$from"
+    } >"$to"
+}
