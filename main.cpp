@@ -2,6 +2,7 @@
 
 #include "core/Game.h"
 #include "platform/AppFolder.h"
+#include "platform/SaveBeforeExit.h"
 #include "platform/SettingsLocation.h"
 #include "platform/StdRandom.h"
 #include "platform/SteadyClock.h"
@@ -32,6 +33,9 @@ int main(int argc, char* argv[]) {
 
     game::Game game(
         {clock, random, pump, messages, sound, appFolder, platform::SettingsFilePath(appFolder)});
+    // A session can end the program without closing a window: a signal, a
+    // session manager's quit, a lost display. The results are saved first.
+    platform::SaveBeforeExit saveBeforeExit([&game] { game.SaveSettings(game.SettingsPath()); });
     Program program(game, pump);
     program.onQuit = [] { QCoreApplication::quit(); };
     program.Start();

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
 #include "platform/ProfileFile.h"
+#include "platform/SaveBeforeExit.h"
 
 namespace {
 
@@ -78,6 +80,22 @@ TEST_F(PunishmentOutcomeTest, Beating_RecordsAreReplacedOnlyByGreaterValues) {
     EXPECT_EQ(State().MaxKnockOutScore, 216);
     EXPECT_EQ(State().MaxHits, 3);
     EXPECT_EQ(RecordsOnDisk(), "100000 216 3");
+}
+
+// Points overflowing in a later beating stop the game as designed, but first
+// save what was earned before: here into a file lost since the last save.
+TEST_F(PunishmentOutcomeTest, OverflowStop_SavesTheRecordsOfEarlierBeatings) {
+    BeatSlot(0, 2);
+    game->EndPunishment();
+    std::filesystem::remove(game->SettingsPath());
+    EXPECT_DEATH(
+        {
+            platform::SaveBeforeExit armed([this] { game->SaveSettings(game->SettingsPath()); });
+            State().Points = 2147483647 - 71;
+            BeatSlot(1, 1);  // 72 more points
+        },
+        "overflow");
+    EXPECT_EQ(RecordsOnDisk(), "144 144 2");
 }
 
 TEST_F(PunishmentOutcomeTest, BeatingWithoutHits_StillKills) {
