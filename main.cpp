@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QSessionManager>
 
 #include "core/Game.h"
 #include "platform/AppFolder.h"
@@ -6,6 +7,7 @@
 #include "platform/SettingsLocation.h"
 #include "platform/StdRandom.h"
 #include "platform/SteadyClock.h"
+#include "platform/qt/ExitSignals.h"
 #include "platform/qt/FatalError.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtMessageBox.h"
@@ -36,6 +38,9 @@ int main(int argc, char* argv[]) {
     // A session can end the program without closing a window: a signal, a
     // session manager's quit, a lost display. The results are saved first.
     platform::SaveBeforeExit saveBeforeExit([&game] { game.SaveSettings(game.SettingsPath()); });
+    platform::ExitSignals exitSignals;
+    QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                     [](QSessionManager&) { platform::SaveBeforeExit::Now(); });
     Program program(game, pump);
     program.onQuit = [] { QCoreApplication::quit(); };
     program.Start();
