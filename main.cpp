@@ -1,10 +1,13 @@
 #include <QApplication>
+#include <QSessionManager>
 
 #include "core/Game.h"
 #include "platform/AppFolder.h"
+#include "platform/SaveBeforeExit.h"
 #include "platform/SettingsLocation.h"
 #include "platform/StdRandom.h"
 #include "platform/SteadyClock.h"
+#include "platform/qt/ExitSignals.h"
 #include "platform/qt/FatalError.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtMessageBox.h"
@@ -32,6 +35,12 @@ int main(int argc, char* argv[]) {
 
     game::Game game(
         {clock, random, pump, messages, sound, appFolder, platform::SettingsFilePath(appFolder)});
+    // A session can end the program without closing a window: a signal, a
+    // session manager's quit, a lost display. The results are saved first.
+    platform::SaveBeforeExit saveBeforeExit([&game] { game.SaveSettings(game.SettingsPath()); });
+    platform::ExitSignals exitSignals;
+    QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                     [](QSessionManager&) { platform::SaveBeforeExit::Now(); });
     Program program(game, pump);
     program.onQuit = [] { QCoreApplication::quit(); };
     program.Start();

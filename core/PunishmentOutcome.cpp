@@ -1,8 +1,8 @@
 #include <string>
 
 #include "characters/FendorTexts.h"
-#include "core/Texts.h"
 #include "core/Game.h"
+#include "core/Texts.h"
 #include "platform/CheckedMath.h"
 
 using platform::CheckedAdd;
@@ -18,16 +18,23 @@ void Game::SettleBeating() {
     Fendor& beaten = FendorAt(g.SelectedSlot);
     const int32_t knockOutScore = beaten.PointsCalc(g.HitCount);
 
-    // Records go in before the first box, so closing the game from behind a
-    // box cannot lose them.
+    // Records go in, and onto the disk, before the first box: closing or
+    // killing the game from behind a box cannot lose them.
+    bool recordRose = false;
     if (knockOutScore > g.MaxKnockOutScore) {
         g.MaxKnockOutScore = knockOutScore;
+        recordRose = true;
     }
     if (g.Points > g.HiScore) {
         g.HiScore = g.Points;
+        recordRose = true;
     }
     if (g.HitCount > g.MaxHits) {
         g.MaxHits = g.HitCount;
+        recordRose = true;
+    }
+    if (recordRose) {
+        SaveSettings(SettingsPath());
     }
 
     std::string caption(GameTexts::kKnockOutCaption);

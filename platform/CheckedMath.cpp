@@ -4,12 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/SaveBeforeExit.h"
+
 namespace platform {
 namespace {
 
 [[noreturn]] void PrintAndAbort(std::string_view what) {
-    std::fprintf(stderr, "Fendo: run-time error 6: overflow (%.*s)\n", static_cast<int>(what.size()),
-                 what.data());
+    std::fprintf(stderr, "Fendo: run-time error 6: overflow (%.*s)\n",
+                 static_cast<int>(what.size()), what.data());
     std::abort();
 }
 
@@ -22,6 +24,9 @@ void SetOverflowHandler(OverflowHandler handler) {
 }
 
 void OverflowError(std::string_view what) {
+    // The operation that overflowed has assigned nothing, so the results in
+    // memory are whole: keep them before the program stops.
+    SaveBeforeExit::Now();
     g_handler.load()(what);
     // A handler that returns would let a wrong value into play.
     PrintAndAbort(what);

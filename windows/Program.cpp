@@ -28,9 +28,21 @@ void Program::ShowTitle() {
 }
 
 void Program::PlayGame() {
+    // A game ends inside its own loop, so the title window it shows, and a
+    // Go there, can come while that loop is still on the stack: the next
+    // game waits until it has returned instead of running inside it.
+    if (gamesRunning_ > 0) {
+        goPending_ = true;
+        return;
+    }
     if (!gameWindow_) {
         gameWindow_ = std::make_unique<GameWindow>(game_, pump_);
         gameWindow_->onGameEnded = [this] { ShowTitle(); };
     }
-    gameWindow_->Main();
+    ++gamesRunning_;
+    do {
+        goPending_ = false;
+        gameWindow_->Main();
+    } while (goPending_);
+    --gamesRunning_;
 }

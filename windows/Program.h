@@ -27,6 +27,8 @@ public:
 
     TitleWindow* Title() const { return title_.get(); }
     GameWindow* GameScreen() const { return gameWindow_.get(); }
+    // Games whose loop is on the stack: never more than one. For tests.
+    int GamesRunning() const { return gamesRunning_; }
 
 private:
     void ShowTitle();
@@ -36,4 +38,6 @@ private:
     platform::EventPump& pump_;
     std::unique_ptr<TitleWindow> title_;
     std::unique_ptr<GameWindow> gameWindow_;
+    int gamesRunning_ = 0;
+    bool goPending_ = false;
 };

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
+#include "platform/ProfileFile.h"
+#include "platform/SaveBeforeExit.h"
 
 namespace {
-
 
 class PunishmentOutcomeTest : public fakes::GameFixture {
 protected:
@@ -20,6 +24,12 @@ protected:
             ASSERT_TRUE(game->DecideInput(i % 2 == 0 ? 2 : 1));
         }
     }
+    std::string RecordsOnDisk() const {
+        const auto read = [this](const char* key) {
+            return ProfileFile::ReadProfileString("Scores", key, "-", game->SettingsPath());
+        };
+        return read("HiScore") + " " + read("MaxKnockOutScore") + " " + read("MaxHits");
+    }
 };
 
 TEST_F(PunishmentOutcomeTest, Beating_UpdatesRecordsAnnouncesDeathAndEnrolsASuccessor) {
@@ -28,8 +38,11 @@ TEST_F(PunishmentOutcomeTest, Beating_UpdatesRecordsAnnouncesDeathAndEnrolsASucc
     State().Points = 720;
     random.Push(1, 32);  // successor's name after the six level-ups
     for (int slot = 0; slot < 6; ++slot) random.script.push_front(0.0f);
+    std::string behindTheBox;  // where a kill may come
+    messages.onShow = [&](const auto&) { behindTheBox += RecordsOnDisk() + ";"; };
     game->EndPunishment();
 
+    EXPECT_EQ(behindTheBox, "720 720 10;720 720 10;");
     EXPECT_EQ(State().MaxKnockOutScore, 720);
     EXPECT_EQ(State().HiScore, 720);
     EXPECT_EQ(State().MaxHits, 10);
@@ -60,11 +73,29 @@ TEST_F(PunishmentOutcomeTest, Beating_RecordsAreReplacedOnlyByGreaterValues) {
     EXPECT_EQ(State().MaxKnockOutScore, 144);
     EXPECT_EQ(State().MaxHits, 2);
     EXPECT_EQ(State().HiScore, 100000);
+    EXPECT_EQ(RecordsOnDisk(), "- - -");  // no record rose: nothing to save
 
     BeatSlot(1, 3);
     game->EndPunishment();
     EXPECT_EQ(State().MaxKnockOutScore, 216);
     EXPECT_EQ(State().MaxHits, 3);
+    EXPECT_EQ(RecordsOnDisk(), "100000 216 3");
+}
+
+// Points overflowing in a later beating stop the game as designed, but first
+// save what was earned before: here into a file lost since the last save.
+TEST_F(PunishmentOutcomeTest, OverflowStop_SavesTheRecordsOfEarlierBeatings) {
+    BeatSlot(0, 2);
+    game->EndPunishment();
+    std::filesystem::remove(game->SettingsPath());
+    EXPECT_DEATH(
+        {
+            platform::SaveBeforeExit armed([this] { game->SaveSettings(game->SettingsPath()); });
+            State().Points = 2147483647 - 71;
+            BeatSlot(1, 1);  // 72 more points
+        },
+        "overflow");
+    EXPECT_EQ(RecordsOnDisk(), "144 144 2");
 }
 
 TEST_F(PunishmentOutcomeTest, BeatingWithoutHits_StillKills) {
@@ -134,6 +165,7 @@ TEST_P(JudgePenaltyTest, InnocentPick_CostsAQuarterPlusFifteen) {
     EXPECT_EQ(State().Points, 300);
     EXPECT_EQ(State().FrameDelayMs, 500);
     EXPECT_FALSE(State().InPunishment);
+    EXPECT_EQ(RecordsOnDisk(), "- - -");
 }
 
 INSTANTIATE_TEST_SUITE_P(Stress, JudgePenaltyTest,

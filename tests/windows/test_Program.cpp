@@ -4,10 +4,14 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "fakes/Files.h"
 #include "fakes/GameFixture.h"
@@ -158,5 +162,45 @@ INSTANTIATE_TEST_SUITE_P(SettingsFileInTheWay, WholeVisit,
                          testing::Combine(testing::Values("fendo.ini"),
                                           testing::ValuesIn(kSettingsDamages)),
                          CaseName);
+
+using GameFlood = fakes::GameFixture;
+
+// Clicks and Enter flood game over, the title window and Go: each game's last click closes
+// it from the bottom of a pile of bursts, and Enter on the title window asks for the next
+// game, which waits for the last one's loop to return and has a burst budget of its own.
+TEST_F(GameFlood, NextGameStartsOnlyAfterTheLastOneHasReturned) {
+    Program program(*game, pump);
+    program.Start();
+    const auto pressEnter = [&] {
+        QTest::keyClick(program.Title()->findChild<QPushButton*>("cmdGo"), Qt::Key_Return);
+        QCoreApplication::processEvents();  // as the real pump does at once
+    };
+    int deepest = 0, clicks = 0;
+    std::vector<std::size_t> bursts;  // per game
+    std::function<void()> flood = [&] {
+        deepest = std::max(deepest, program.GamesRunning());
+        if (clicks == 0) {  // the first click of a game picks a culprit in slot 0
+            MakeGuilty(0);
+            bursts.push_back(sound.played.size());
+        }
+        if (++clicks < 300) {
+            pump.Soon(flood);  // lands inside this click's burst
+            program.GameScreen()->picMain_MouseDown(static_cast<int16_t>(clicks % 2 + 1), 0, 0, 0);
+            return;
+        }
+        program.GameScreen()->close();
+        clicks = 0;
+        bursts.back() = sound.played.size() - bursts.back();
+        if (bursts.size() < 3) {
+            pump.At(clock.now + 600, flood);
+            pressEnter();
+        }
+    };
+    pump.At(600, flood);
+    pressEnter();
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(bursts, (std::vector<std::size_t>{100, 100, 100}));
+    EXPECT_EQ(random.reseeds, 3);  // one new game per Go
+}
 
 }  // namespace
