@@ -31,7 +31,8 @@ int main(int argc, char* argv[]) {
     const std::string appFolder = platform::AppFolder();
 
     game::Game game(
-        {clock, random, pump, messages, sound, appFolder, platform::SettingsFilePath(appFolder)});
+        {clock, random, pump, messages, sound, appFolder,
+         platform::SettingsFilePath(appFolder).value_or(appFolder + platform::kSettingsFileName)});
     Program program(game, pump);
     program.onQuit = [] { QCoreApplication::quit(); };
     program.Start();
