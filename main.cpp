@@ -34,7 +34,8 @@ int main(int argc, char* argv[]) {
     const std::string appFolder = platform::AppFolder();
 
     game::Game game(
-        {clock, random, pump, messages, sound, appFolder, platform::SettingsFilePath(appFolder)});
+        {clock, random, pump, messages, sound, appFolder,
+         platform::SettingsFilePath(appFolder).value_or(appFolder + platform::kSettingsFileName)});
     // A session can end the program without closing a window: a signal, a
     // session manager's quit, a lost display. The results are saved first.
     platform::SaveBeforeExit saveBeforeExit([&game] { game.SaveSettings(game.SettingsPath()); });

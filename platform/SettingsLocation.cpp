@@ -1,15 +1,25 @@
 #include "platform/SettingsLocation.h"
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <string_view>
+#include <system_error>
+#include <vector>
 
 #include "platform/AtomicFile.h"
 #include "platform/ProfileFile.h"
+#include "platform/TemporaryFile.h"
 #include "platform/TrailingSeparator.h"
 
 namespace platform {
@@ -17,61 +27,142 @@ namespace {
 
 constexpr char kDataFolderName[] = "fendo";
 
-// Only a real file creation tells: access() says yes to root on a read-only
-// mount, and no to nothing that ACLs or attributes forbid.
-bool FolderTakesWrites(const std::string& folder) {
-    std::string probe = folder + ".fendo-write-check-XXXXXX";
-    const int fd = ::mkstemp(probe.data());
-    if (fd < 0) {
+// Where the package manager puts what it installs. A game there is shared
+// by every user and goes away with its package, so nothing of one player's
+// is ever written beside it, not even by root.
+constexpr std::array<std::string_view, 2> kSystemPrefixes = {"/usr/", "/opt/"};
+
+bool IsSystemInstall(const std::string& folder) {
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::weakly_canonical(folder, error);
+    const std::string checked = error ? folder : WithTrailingSeparator(real.string());
+    return std::any_of(kSystemPrefixes.begin(), kSystemPrefixes.end(),
+                       [&](std::string_view prefix) { return checked.starts_with(prefix); });
+}
+
+// Why the player cannot trust the folder with their settings, or nullptr.
+// Whoever else may add or rename entries in it could put a link to another
+// of the player's files, or a file of their own, where the settings go. The
+// sticky bit keeps others from renaming or removing the player's entries, and
+// what they add stays theirs, for the file's own owner check to turn away.
+const char* Distrust(const struct stat& folder, bool rootMayOwn) {
+    if (folder.st_uid != ::geteuid() && !(rootMayOwn && folder.st_uid == 0)) {
+        return "it belongs to another user";
+    }
+    if ((folder.st_mode & S_ISVTX) != 0) {
+        return nullptr;
+    }
+    if ((folder.st_mode & S_IWOTH) != 0) {
+        return "other users may write to it";
+    }
+    if ((folder.st_mode & S_IWGRP) != 0 && folder.st_gid != ::getegid()) {
+        return "its group may write to it";
+    }
+    return nullptr;
+}
+
+// The permission bits decide, for the ids that the writes would be made
+// with; a real write would also fail for a full disk, which passes.
+bool MayWrite(const std::string& path, int what) {
+    return ::faccessat(AT_FDCWD, path.c_str(), what, AT_EACCESS) == 0;
+}
+
+bool IsTrustedFolder(const std::string& folder, bool rootMayOwn) {
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           Distrust(info, rootMayOwn) == nullptr;
+}
+
+// A copy of the game in a folder of the player's own keeps its settings
+// with it: in a file there that the player may write, or in a new one.
+bool KeepsFileBeside(const std::string& folder) {
+    if (IsSystemInstall(folder) || !IsTrustedFolder(folder, false)) {
         return false;
     }
-    ::close(fd);
-    ::unlink(probe.c_str());
+    const std::string file = folder + kSettingsFileName;
+    struct stat info {};
+    const bool writableFile = ::lstat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+                              info.st_uid == ::geteuid() && MayWrite(file, W_OK);
+    return writableFile || MayWrite(folder, W_OK | X_OK);
+}
+
+// Makes the folder and any missing parents, private to the player; folders
+// that exist keep their modes. On failure errno tells why.
+bool MakeFolders(const std::string& folder) {
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
+         slash = folder.find('/', slash + 1)) {
+        if (::mkdir(folder.substr(0, slash).c_str(), 0700) != 0 && errno != EEXIST) {
+            return false;
+        }
+    }
     return true;
+}
+
+// Why the data folder cannot keep the settings, or empty when it can. A
+// folder that a full disk keeps from being made is still the place: the
+// results then last the session, and the next start makes the folder.
+std::string Unusable(const std::string& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) {
+        if (errno != ENOENT) {
+            return std::strerror(errno);
+        }
+        if (!MakeFolders(folder)) {
+            const int error = errno;
+            return error == ENOSPC || error == EDQUOT ? "" : std::strerror(error);
+        }
+        if (::stat(folder.c_str(), &info) != 0) {
+            return std::strerror(errno);
+        }
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return "it is not a folder";
+    }
+    if (const char* why = Distrust(info, false)) {
+        return why;
+    }
+    return MayWrite(folder, W_OK | X_OK) ? "" : "it cannot be written";
+}
+
+// The first use of a data folder starts from the settings beside the
+// program, but only from a file or link that the player or root put there, in
+// a folder where no one else could have swapped it; it is written only where
+// nothing is yet.
+void SeedFrom(const std::string& programFolder, const std::string& target) {
+    const std::string source = programFolder + kSettingsFileName;
+    struct stat info {};
+    if (!IsTrustedFolder(programFolder, true) || ::lstat(source.c_str(), &info) != 0 ||
+        (info.st_uid != ::geteuid() && info.st_uid != 0) || ::lstat(target.c_str(), &info) == 0 ||
+        errno != ENOENT) {
+        return;
+    }
+    const FileContents seed = ReadWholeFile(source, ProfileFile::kLargestProfileFile);
+    if (seed.state != FileState::kRead) {
+        return;
+    }
+    const std::optional<std::string> temporary =
+        WriteTemporaryBeside(target, seed.bytes, std::nullopt);
+    if (temporary && ::renameat2(AT_FDCWD, temporary->c_str(), AT_FDCWD, target.c_str(),
+                                 RENAME_NOREPLACE) != 0) {
+        ::unlink(temporary->c_str());
+    }
 }
 
 bool IsAbsolute(const std::string& path) {
     return !path.empty() && path.front() == '/';
 }
 
-// With a trailing separator, or empty when the user has no usable folder.
-std::string DataFolder(const UserFolders& user) {
+// In the order they are tried, each with a trailing separator.
+std::vector<std::string> DataFolders(const UserFolders& user) {
+    std::vector<std::string> folders;
     if (IsAbsolute(user.dataHome)) {
-        return WithTrailingSeparator(user.dataHome) + kDataFolderName + "/";
+        folders.push_back(WithTrailingSeparator(user.dataHome) + kDataFolderName + "/");
     }
     if (IsAbsolute(user.home)) {
-        return WithTrailingSeparator(user.home) + ".local/share/" + kDataFolderName + "/";
+        folders.push_back(WithTrailingSeparator(user.home) + ".local/share/" + kDataFolderName +
+                          "/");
     }
-    return {};
-}
-
-// Every folder this creates is private to the user; existing ones keep
-// their modes.
-bool MakeFolders(const std::string& folder) {
-    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
-         slash = folder.find('/', slash + 1)) {
-        const std::string prefix = folder.substr(0, slash);
-        if (::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST) {
-            return false;
-        }
-    }
-    struct stat info {};
-    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-bool Exists(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
-
-void SeedFrom(const std::string& source, const std::string& target) {
-    if (Exists(target)) {
-        return;
-    }
-    const FileContents seed = ReadWholeFile(source, ProfileFile::kLargestProfileFile);
-    if (seed.state == FileState::kRead) {
-        ReplaceFileAtomically(target, seed.bytes);
-    }
+    return folders;
 }
 
 std::string AccountHome() {
@@ -100,22 +191,26 @@ UserFolders UserFoldersFromEnvironment() {
     return user;
 }
 
-std::string SettingsFilePath(const std::string& appFolder, const UserFolders& user) {
-    const std::string folder = WithTrailingSeparator(appFolder);
-    const std::string beside = folder + kSettingsFileName;
-    if (FolderTakesWrites(folder)) {
-        return beside;
+std::optional<std::string> SettingsFilePath(const std::string& appFolder, const UserFolders& user) {
+    const std::string programFolder = WithTrailingSeparator(appFolder);
+    if (KeepsFileBeside(programFolder)) {
+        return programFolder + kSettingsFileName;
     }
-    const std::string dataFolder = DataFolder(user);
-    if (dataFolder.empty() || !MakeFolders(dataFolder)) {
-        return beside;
+    std::string refusal = "there is no home folder";
+    for (const std::string& folder : DataFolders(user)) {
+        const std::string why = Unusable(folder);
+        if (why.empty()) {
+            const std::string own = folder + kSettingsFileName;
+            SeedFrom(programFolder, own);
+            return own;
+        }
+        refusal = "not in " + folder + ": " + why;
     }
-    const std::string own = dataFolder + kSettingsFileName;
-    SeedFrom(beside, own);
-    return own;
+    std::cerr << "fendo: results are kept for this session only (" << refusal << ")\n";
+    return std::nullopt;
 }
 
-std::string SettingsFilePath(const std::string& appFolder) {
+std::optional<std::string> SettingsFilePath(const std::string& appFolder) {
     return SettingsFilePath(appFolder, UserFoldersFromEnvironment());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -14,15 +15,19 @@ struct UserFolders {
 
 UserFolders UserFoldersFromEnvironment();
 
-// The full path of the settings file. A copy of the game whose folder takes
-// writes keeps it beside the program (appFolder ends in a separator). An
-// installed game, whose folder is read-only, would lose every result there,
-// so it keeps the file in the user's data folder for the game instead
-// ($XDG_DATA_HOME/fendo, else ~/.local/share/fendo), created private if
-// needed and started from the file beside the program on first use. When
-// that folder cannot be made either, the file beside the program is still
-// read.
-std::string SettingsFilePath(const std::string& appFolder, const UserFolders& user);
-std::string SettingsFilePath(const std::string& appFolder);
+// The full path of the settings file, decided without writing anything but
+// the data folder below. A copy of the game in a folder that the player owns
+// and may write keeps it beside the program (appFolder ends in a separator),
+// as does a file there that the player owns and may write. A game installed
+// under a system prefix, or in a folder that is someone else's or open to
+// others' writes, keeps it in the user's data folder for the game instead:
+// $XDG_DATA_HOME/fendo, else ~/.local/share/fendo, made private if needed and
+// started from the file beside the program on first use. A data folder that
+// is not the player's alone, or cannot be made or written, is passed over
+// (one that only a full disk keeps from being made is not). With no place
+// left the result is nullopt, and one line on stderr says why: the results
+// then last this session only.
+std::optional<std::string> SettingsFilePath(const std::string& appFolder, const UserFolders& user);
+std::optional<std::string> SettingsFilePath(const std::string& appFolder);
 
 }  // namespace platform

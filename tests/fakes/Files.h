@@ -79,12 +79,8 @@ inline pid_t EndedProcessId() {
     return child;
 }
 
-// Runs the call as "nobody", who is handed everything under `owned` first,
-// and tells whether it returned true. Without root the call simply runs.
-inline bool AsNobody(const fs::path& owned, const std::function<bool()>& call) {
-    if (::geteuid() != 0) {
-        return call();
-    }
+// Hands everything under `owned`, and `owned` itself, to "nobody".
+inline void GiveToNobody(const fs::path& owned) {
     const passwd* const user = ::getpwnam("nobody");
     const uid_t uid = user ? user->pw_uid : 65534;
     const gid_t gid = user ? user->pw_gid : 65534;
@@ -92,6 +88,18 @@ inline bool AsNobody(const fs::path& owned, const std::function<bool()>& call) {
         ::lchown(e.path().c_str(), uid, gid);
     }
     ::lchown(owned.c_str(), uid, gid);
+}
+
+// Runs the call as "nobody", who is handed everything under `owned` first,
+// and tells whether it returned true. Without root the call simply runs.
+inline bool AsNobody(const fs::path& owned, const std::function<bool()>& call) {
+    if (::geteuid() != 0) {
+        return call();
+    }
+    GiveToNobody(owned);
+    const passwd* const user = ::getpwnam("nobody");
+    const uid_t uid = user ? user->pw_uid : 65534;
+    const gid_t gid = user ? user->pw_gid : 65534;
     const pid_t child = ::fork();
     if (child == 0) {
         const bool dropped =

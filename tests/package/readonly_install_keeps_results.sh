@@ -2,7 +2,9 @@
 # An installed game whose folder the player cannot write to still keeps its
 # best results: a beating's hits are in the user's data folder after the game
 # closes, and a second run reads them back (it saves what it loaded, so a
-# value lost on the way would come back as 0).
+# value lost on the way would come back as 0). A data home shared with others
+# is passed over: another user's open fendo/ there, with a fendo.ini linked to
+# a private file of the player's, leaves that file as it was.
 # shellcheck source=lib.bash
 source "$(dirname "$0")/lib.bash"
 # shellcheck source=../e2e/lib/beating.bash
@@ -20,19 +22,28 @@ trap 'status=$?; chmod -R u+w "$PREFIX"; (exit $status); e2e_cleanup' EXIT
 chmod 755 "$WORK"
 home=$WORK/home
 runtime=$WORK/user-runtime
-mkdir -p "$home" "$runtime"
+shared=$WORK/shared
+secret=$home/private-notes
+mkdir -p "$home" "$runtime" "$shared/fendo"
 chmod 700 "$runtime"
+chmod 1777 "$shared"
+chmod 777 "$shared/fendo"
+printf 'not for the game\n' >"$secret"
+chmod 600 "$secret"
+ln -s "$secret" "$shared/fendo/fendo.ini"
+cp "$secret" "$WORK/secret-before"
 # Root writes through permission bits, so the game runs as an ordinary user.
 asUser=()
 if [[ $(id -u) -eq 0 ]]; then
-    chown nobody:nogroup "$home" "$runtime"
+    chown nobody:nogroup "$home" "$runtime" "$secret"
+    chown -hR 4242:4242 "$shared/fendo"
     asUser=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
 readonly kept=$home/.local/share/fendo/fendo.ini
 # The harness starts $WORK/fendo: make that the installed launcher, run as the user.
 cat >"$WORK/fendo" <<SCRIPT
 #!/bin/sh
-exec ${asUser[*]} env -u XDG_DATA_HOME HOME='$home' XDG_RUNTIME_DIR='$runtime' '$PREFIX/games/fendo'
+exec ${asUser[*]} env XDG_DATA_HOME='$shared' HOME='$home' XDG_RUNTIME_DIR='$runtime' '$PREFIX/games/fendo'
 SCRIPT
 
 # The end-to-end player's way to a beating: wait for a misbehaving Fendor,
@@ -65,6 +76,7 @@ e2e_start_game
 beating_pointer_aside
 beat_a_fendor_and_quit
 [[ ! -e $gameFolder/fendo.ini ]] || e2e_fail "a settings file appeared in the read-only game folder"
+cmp "$WORK/secret-before" "$secret" || e2e_fail "the game wrote through a link planted in $shared"
 [[ -f $kept ]] || e2e_fail "the best results were lost: no $kept"
 firstHits=$(e2e_ini_value "$kept" Scores MaxHits)
 firstScore=$(e2e_ini_value "$kept" Scores HiScore)
