@@ -10,7 +10,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Files made here end their lines in CR LF, as Windows writes them, so a
 // settings file reads the same on either platform. An existing file keeps the
-// line ending it already uses.
+// line ending its first line uses, a lone CR included.
 constexpr std::string_view kNewFileLineEnd = "\r\n";
 
 bool IsBlank(char c) {
@@ -44,12 +44,17 @@ std::string_view Body(std::string_view text) {
     return text.starts_with(kByteOrderMark) ? text.substr(kByteOrderMark.size()) : text;
 }
 
+// The first line end of the text: CR LF, LF or a lone CR.
 std::string_view LineEndOf(std::string_view text) {
-    const std::size_t lf = text.find('\n');
-    if (lf == std::string_view::npos) {
+    const std::size_t at = text.find_first_of("\r\n");
+    if (at == std::string_view::npos) {
         return kNewFileLineEnd;
     }
-    return (lf > 0 && text[lf - 1] == '\r') ? std::string_view{"\r\n"} : std::string_view{"\n"};
+    return text.substr(at, text.substr(at).starts_with("\r\n") ? 2 : 1);
+}
+
+bool EndsInLineEnd(std::string_view text) {
+    return text.ends_with('\n') || text.ends_with('\r');
 }
 
 // Offsets into the whole text; [begin, contentEnd) is the line without its
@@ -70,10 +75,10 @@ public:
             return std::nullopt;
         }
         Line line{pos_, text_.size(), text_.size()};
-        const std::size_t lf = text_.find('\n', pos_);
-        if (lf != std::string_view::npos) {
-            line.end = lf + 1;
-            line.contentEnd = (lf > pos_ && text_[lf - 1] == '\r') ? lf - 1 : lf;
+        const std::size_t lineEnd = text_.find_first_of("\r\n", pos_);
+        if (lineEnd != std::string_view::npos) {
+            line.contentEnd = lineEnd;
+            line.end = lineEnd + LineEndOf(text_.substr(lineEnd)).size();
         }
         pos_ = line.end;
         return line;
@@ -212,7 +217,7 @@ std::optional<std::string> WithValue(std::string_view text, std::string_view sec
         out.append(text.substr(last.end));
     } else {
         out.append(text);
-        if (!Body(text).empty() && text.back() != '\n') {
+        if (!Body(text).empty() && !EndsInLineEnd(text)) {
             out.append(lineEnd);
         }
         out.append("[").append(Trim(section)).append("]").append(lineEnd);

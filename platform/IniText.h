@@ -6,8 +6,8 @@
 
 // The text of a private-profile (INI) file, read and edited the way the
 // Windows profile functions do it, so a settings file moves between the two
-// platforms unchanged. Lines end in LF or CR LF; a UTF-8 byte order mark at
-// the start is skipped. "[Name]" starts a section, "Key=Value" sets a key and
+// platforms unchanged. Lines end in CR LF, LF or a lone CR; a UTF-8 byte
+// order mark at the start is skipped. "[Name]" starts a section, "Key=Value" sets a key and
 // a line whose first non-blank character is ';' is a comment. Names are
 // compared without regard to ASCII case, with blanks around them ignored.
 // Only the first section of a name counts, and within it the first key.

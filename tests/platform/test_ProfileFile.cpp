@@ -6,6 +6,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "IniFolder.h"
@@ -148,10 +149,13 @@ TEST_F(ReadProfileString, ToleratesCrLfLfAndAByteOrderMark) {
     EXPECT_EQ(Read("Scores", "MaxKnockOutScore"), "3");
 }
 
-TEST_F(ReadProfileString, TreatsAStrayCarriageReturnAsABlank) {
-    WriteRaw("[S]\r\r\nA=1\r\r\nB=2\r");
-    EXPECT_EQ(Read("S", "A"), "1");
-    EXPECT_EQ(Read("S", "B"), "2");
+TEST_F(ReadProfileString, TakesALoneCarriageReturnAsALineEnd) {
+    for (const char* text : {"[S]\r\r\nA=1\r\r\nB=2\r", "[S]\rA=1\rB=2", "[S]\nA=1\rB=2\r\n"}) {
+        SCOPED_TRACE(text);
+        WriteRaw(text);
+        EXPECT_EQ(Read("S", "A"), "1");
+        EXPECT_EQ(Read("S", "B"), "2");
+    }
 }
 
 TEST_F(ReadProfileString, CutsLongValuesToTheProfileBuffer) {
@@ -263,6 +267,24 @@ TEST_F(WriteProfileString, EndsAnUnendedLastLineBeforeAddingToIt) {
     EXPECT_EQ(ReadRaw(), "[S]\r\nA=1\r\nB=2\r\n");
     EXPECT_TRUE(Write("T", "C", "3"));
     EXPECT_EQ(ReadRaw(), "[S]\r\nA=1\r\nB=2\r\n[T]\r\nC=3\r\n");
+}
+
+// A line the write adds ends the way the file's first line ends.
+TEST_F(WriteProfileString, AddsLinesWithTheFilesOwnLineEnd) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        // before, after
+        {"[S]\rA=1\r", "[S]\rA=7\rB=2\r[T]\rC=3\r"},
+        {"[S]\rA=1", "[S]\rA=7\rB=2\r[T]\rC=3\r"},
+        {"[S]\nA=1\r\n", "[S]\nA=7\r\nB=2\n[T]\nC=3\n"},
+        {"[S]\r\nA=1\n", "[S]\r\nA=7\nB=2\r\n[T]\r\nC=3\r\n"},
+        {"[S]\r\rA=1\r\n", "[S]\r\rA=7\r\nB=2\r[T]\rC=3\r"},
+    };
+    for (const auto& [before, after] : cases) {
+        SCOPED_TRACE(before);
+        WriteRaw(before);
+        EXPECT_TRUE(Write("S", "A", "7") && Write("S", "B", "2") && Write("T", "C", "3"));
+        EXPECT_EQ(ReadRaw(), after);
+    }
 }
 
 TEST_F(WriteProfileString, KeepsTheByteOrderMark) {

@@ -93,6 +93,10 @@ TEST_F(SettingsFile, LoadGivesWhatCanBeReadWhateverStandsThere) {
         {"garbage around one good key",
          raw(std::string("\x7f\x00junk\n[Scores]\nMaxHits=4\n\x01\x02=", 25)),
          {0, 0, 4, 0, 37, 39}},
+        {"lines ending in a lone CR",
+         raw("[Scores]\rHiScore=11\rMaxKnockOutScore=22\rMaxHits=33\r[Control Settings]\r"
+             "InputMode=1\rPunishKeyL=65\rPunishKeyR=66"),
+         kAllSixValues},
         {"as long as a settings file may be", raw(padded(0)), kAllSixValues},
         {"a byte longer", raw(padded(1)), kDefaults},
         {"200 MB sparse file",
@@ -130,6 +134,10 @@ TEST_F(SettingsFile, SaveWritesTheSixKeysAndKeepsEveryOtherLine) {
          "; mine\r\n[Window]\r\nLeft=3\r\n[Scores]\r\nHiScore=-5\r\nComment=keep me\r\n"
          "MaxKnockOutScore=2147483647\r\nMaxHits=0\r\n\r\n[Control Settings]\r\ninputmode=2\r\n"
          "PunishKeyL=-32768\r\nPunishKeyR=32767\r\n"},
+        {"[Scores]\rHiScore=1000\r",
+         {1234, 5, 6, 1, 65, 66},
+         "[Scores]\rHiScore=1234\rMaxKnockOutScore=5\rMaxHits=6\r"
+         "[Control Settings]\rInputMode=1\rPunishKeyL=65\rPunishKeyR=66\r"},
     };
     for (const SaveCase& c : cases) {
         SCOPED_TRACE(c.after);
