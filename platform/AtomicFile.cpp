@@ -1,38 +1,23 @@
 #include "platform/AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdlib>
-#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "platform/TemporaryFile.h"
-#include "platform/UniqueFd.h"
 
 namespace platform {
 namespace {
 
-// The file a path names once every symbolic link is followed; nullopt when a
-// link leads nowhere or round in a loop.
-std::optional<std::string> ResolvedTarget(const std::string& path) {
-    struct stat link {};
-    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) {
-        return path;
-    }
-    const std::unique_ptr<char, decltype(&std::free)> target(::realpath(path.c_str(), nullptr),
-                                                             &std::free);
-    if (!target) {
-        return std::nullopt;
-    }
-    return std::string{target.get()};
-}
+using State = TrustedPath::State;
 
 bool IsWritable(const std::string& path, const struct stat& info) {
     return (info.st_mode & S_IWUSR) != 0 &&
@@ -48,16 +33,14 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
-}  // namespace
-
-FileContents ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+FileContents Read(const TrustedPath& target, std::size_t maxBytes) {
     FileContents contents;
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        const bool missing = errno == ENOENT || errno == ENOTDIR;
-        contents.state = missing ? FileState::kMissing : FileState::kUnreadable;
+    if (target.state != State::kFound) {
+        contents.state =
+            target.state == State::kRefused ? FileState::kUnreadable : FileState::kMissing;
         return contents;
     }
+    struct stat info = target.info;
     if (!S_ISREG(info.st_mode)) {
         contents.state = FileState::kUnreadable;
         return contents;
@@ -66,9 +49,11 @@ FileContents ReadWholeFile(const std::string& path, std::size_t maxBytes) {
         contents.state = FileState::kTooLarge;
         return contents;
     }
-    // Something else may stand at the path by the time it is opened: O_NONBLOCK
-    // keeps a pipe from stalling the game and the second look turns it away.
-    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    // Something else may stand at the name by the time it is opened: O_NONBLOCK
+    // keeps a pipe from stalling the game, O_NOFOLLOW turns a new link away and
+    // the second look turns away anything else.
+    UniqueFd fd(::openat(target.folder.get(), target.name.c_str(),
+                         O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC));
     if (!fd.valid() || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         contents.state = FileState::kUnreadable;
         return contents;
@@ -101,33 +86,84 @@ FileContents ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     return contents;
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::optional<std::string> target = ResolvedTarget(path);
-    if (!target) {
+// The folder's name must still lead to the folder the checks were made in.
+bool StillThere(const TrustedPath& target) {
+    struct stat opened {};
+    struct stat named {};
+    const std::string folder = target.folderPath.empty() ? "/" : target.folderPath;
+    return ::fstat(target.folder.get(), &opened) == 0 && ::stat(folder.c_str(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+bool Replace(const TrustedPath& found, std::string_view bytes) {
+    const bool exists = found.state == State::kFound;
+    const bool creatable = found.state == State::kAbsent && !found.throughLink;
+    if (!exists && !creatable) {
         return false;
     }
-    struct stat existing {};
-    const bool exists = ::stat(target->c_str(), &existing) == 0;
-    if (!exists && errno != ENOENT) {
+    const std::string target = found.Path();
+    const struct stat& existing = found.info;
+    if (exists && (!S_ISREG(existing.st_mode) || existing.st_uid != ::geteuid() ||
+                   !IsWritable(target, existing))) {
         return false;
     }
-    if (exists && (!S_ISREG(existing.st_mode) || !IsWritable(*target, existing))) {
+    if (!StillThere(found)) {
         return false;
     }
 
-    RemoveStaleTemporaries(*target);
+    RemoveStaleTemporaries(target);
     const std::optional<mode_t> mode =
         exists ? std::optional<mode_t>{existing.st_mode & 07777} : std::nullopt;
-    const std::optional<std::string> temporary = WriteTemporaryBeside(*target, bytes, mode);
+    const std::optional<std::string> temporary = WriteTemporaryBeside(target, bytes, mode);
     if (!temporary) {
         return false;
     }
-    if (::rename(temporary->c_str(), target->c_str()) != 0) {
+    if (::rename(temporary->c_str(), target.c_str()) != 0) {
         ::unlink(temporary->c_str());
         return false;
     }
-    SyncFolder(FolderOf(*target));
+    SyncFolder(FolderOf(target));
     return true;
+}
+
+// Without the lock the update still runs: a lost race between two copies
+// costs less than a result never saved.
+UniqueFd LockFolder(const TrustedPath& target) {
+    if (target.state != State::kFound && target.state != State::kAbsent) {
+        return UniqueFd{-1};
+    }
+    UniqueFd folder(::openat(target.folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    while (folder.valid() && ::flock(folder.get(), LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            return UniqueFd{-1};
+        }
+    }
+    return folder;
+}
+
+}  // namespace
+
+FileContents ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+    return Read(FollowTrustedLinks(path), maxBytes);
+}
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+    return Replace(FollowTrustedLinks(path), bytes);
+}
+
+FileUpdate::FileUpdate(const std::string& path, std::size_t maxBytes)
+    : target_(FollowTrustedLinks(path)), lock_(LockFolder(target_)), maxBytes_(maxBytes) {
+    // Another process may have replaced the file while this one waited.
+    if (lock_.valid()) {
+        target_ = FollowTrustedLinks(path);
+    }
+    contents_ = Read(target_, maxBytes_);
+}
+
+bool FileUpdate::Replace(std::string_view bytes) {
+    const bool readable =
+        contents_.state == FileState::kRead || contents_.state == FileState::kMissing;
+    return readable && bytes.size() <= maxBytes_ && platform::Replace(target_, bytes);
 }
 
 }  // namespace platform

@@ -4,7 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/TrustedPath.h"
+#include "platform/UniqueFd.h"
+
 // Whole-file access for small files that must never be left half written.
+// Symbolic links are followed only as FollowTrustedLinks allows; any other
+// link reads as an unreadable file and is never written through.
 namespace platform {
 
 enum class FileState { kRead, kMissing, kTooLarge, kUnreadable };
@@ -29,9 +34,35 @@ FileContents ReadWholeFile(const std::string& path, std::size_t maxBytes);
 // target keeps its permission bits; a symbolic link is written through to
 // the file it names. Returns false, with the old file untouched and no
 // temporary file left, when any step fails, and refuses without writing when
-// the target is not a regular file, is a dangling symbolic link, or is
-// read-only: its owner's write bit is clear (which stops root too, as a
-// read-only attribute would) or this process may not write it.
+// the target is not a regular file, is a dangling symbolic link, belongs to
+// another user, or is read-only: its owner's write bit is clear (which stops
+// root too, as a read-only attribute would) or this process may not write it.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+
+// One read and one replace of a file, with every other FileUpdate of a file
+// in the same folder waiting in between, so two processes updating it never
+// lose each other's changes. The lock is on the folder that holds the file,
+// which outlives the renames that replace the file and needs no extra file;
+// where the filesystem has no such locks, the update goes ahead without.
+class FileUpdate {
+public:
+    FileUpdate(const std::string& path, std::size_t maxBytes);
+    FileUpdate(const FileUpdate&) = delete;
+    FileUpdate& operator=(const FileUpdate&) = delete;
+
+    // As ReadWholeFile gives them, read once the lock was taken.
+    const FileContents& Contents() const { return contents_; }
+
+    // As ReplaceFileAtomically, and refused as well when the contents could
+    // not be read (a missing file can be made) or the bytes are longer than
+    // maxBytes, so what is written will read back.
+    bool Replace(std::string_view bytes);
+
+private:
+    TrustedPath target_;
+    UniqueFd lock_{-1};
+    std::size_t maxBytes_;
+    FileContents contents_;
+};
 
 }  // namespace platform

@@ -4,7 +4,6 @@
 #include <optional>
 #include <utility>
 
-#include "platform/AtomicFile.h"
 #include "platform/IniText.h"
 
 namespace ProfileFile {
@@ -21,15 +20,61 @@ std::string AsReturnedFromBuffer(std::string_view text) {
 
 }  // namespace
 
+// A file that cannot be read, or is UTF-16 in name only, is left untouched:
+// Edited refuses, and every value reads as missing.
+Profile::Profile(const platform::FileContents& file) {
+    const bool read = file.state == platform::FileState::kRead;
+    std::optional<platform::ini::DecodedText> decoded =
+        read ? platform::ini::Decode(file.bytes) : std::nullopt;
+    editable_ = decoded.has_value() || file.state == platform::FileState::kMissing;
+    if (decoded) {
+        text_ = std::move(*decoded);
+    }
+}
+
+std::optional<std::string> Profile::Value(std::string_view section, std::string_view entry) const {
+    const std::optional<std::string_view> value =
+        platform::ini::FindValue(text_.text, section, entry);
+    if (!value) {
+        return std::nullopt;
+    }
+    return AsReturnedFromBuffer(*value);
+}
+
+std::optional<std::string> Profile::Edited(std::span<const ProfileEdit> edits) const {
+    if (!editable_) {
+        return std::nullopt;
+    }
+    platform::ini::DecodedText edited = text_;
+    for (const ProfileEdit& edit : edits) {
+        std::optional<std::string> updated =
+            platform::ini::WithValue(edited.text, edit.section, edit.entry, edit.value);
+        if (!updated) {
+            return std::nullopt;
+        }
+        edited.text = std::move(*updated);
+    }
+    return platform::ini::Encode(edited);
+}
+
+Profile ReadProfile(const std::string& iniPath) {
+    return Profile{platform::ReadWholeFile(iniPath, kLargestProfileFile)};
+}
+
+ProfileUpdate::ProfileUpdate(const std::string& iniPath)
+    : file_(iniPath, kLargestProfileFile), current_(file_.Contents()) {}
+
+bool ProfileUpdate::Commit(std::span<const ProfileEdit> edits) {
+    if (edits.empty()) {
+        return true;
+    }
+    const std::optional<std::string> bytes = current_.Edited(edits);
+    return bytes && file_.Replace(*bytes);
+}
+
 std::string ReadProfileString(std::string_view section, std::string_view entry,
                               std::string_view defaultText, const std::string& iniPath) {
-    const platform::FileContents file = platform::ReadWholeFile(iniPath, kLargestProfileFile);
-    if (file.state != platform::FileState::kRead) {
-        return AsReturnedFromBuffer(defaultText);
-    }
-    const std::optional<std::string_view> value =
-        platform::ini::FindValue(file.bytes, section, entry);
-    return AsReturnedFromBuffer(value.value_or(defaultText));
+    return ReadProfile(iniPath).Value(section, entry).value_or(AsReturnedFromBuffer(defaultText));
 }
 
 bool WriteProfileString(std::string_view section, std::string_view entry, std::string_view value,
@@ -39,25 +84,8 @@ bool WriteProfileString(std::string_view section, std::string_view entry, std::s
 }
 
 bool WriteProfileStrings(const std::string& iniPath, std::span<const ProfileEdit> edits) {
-    if (edits.empty()) {
-        return true;
-    }
-    platform::FileContents file = platform::ReadWholeFile(iniPath, kLargestProfileFile);
-    // A file that exists but cannot be read must not be replaced by one that
-    // holds only the new keys.
-    if (file.state != platform::FileState::kRead && file.state != platform::FileState::kMissing) {
-        return false;
-    }
-    std::string text = std::move(file.bytes);
-    for (const ProfileEdit& edit : edits) {
-        std::optional<std::string> updated =
-            platform::ini::WithValue(text, edit.section, edit.entry, edit.value);
-        if (!updated) {
-            return false;
-        }
-        text = std::move(*updated);
-    }
-    return platform::ReplaceFileAtomically(iniPath, text);
+    ProfileUpdate file(iniPath);
+    return file.Commit(edits);
 }
 
 }  // namespace ProfileFile

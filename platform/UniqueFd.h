@@ -12,7 +12,10 @@ public:
     explicit UniqueFd(int fd) : fd_(fd) {}
     UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(UniqueFd&&) = delete;
+    UniqueFd& operator=(UniqueFd&& other) noexcept {
+        UniqueFd old(std::exchange(fd_, std::exchange(other.fd_, -1)));
+        return *this;
+    }
     UniqueFd& operator=(const UniqueFd&) = delete;
     ~UniqueFd() {
         if (fd_ >= 0) {

@@ -79,15 +79,36 @@ inline pid_t EndedProcessId() {
     return child;
 }
 
+inline uid_t NobodyId() {
+    const passwd* const user = ::getpwnam("nobody");
+    return user ? user->pw_uid : 65534;
+}
+
 // Hands everything under `owned`, and `owned` itself, to "nobody".
 inline void GiveToNobody(const fs::path& owned) {
-    const passwd* const user = ::getpwnam("nobody");
-    const uid_t uid = user ? user->pw_uid : 65534;
-    const gid_t gid = user ? user->pw_gid : 65534;
     for (const fs::directory_entry& e : fs::recursive_directory_iterator(owned)) {
-        ::lchown(e.path().c_str(), uid, gid);
+        ::lchown(e.path().c_str(), NobodyId(), NobodyId());
     }
-    ::lchown(owned.c_str(), uid, gid);
+    ::lchown(owned.c_str(), NobodyId(), NobodyId());
+}
+
+// Runs the call in a child process as the user (with that user's id as its
+// group too) and tells whether it returned true. Needs root, unless the user
+// is the one running the test.
+inline bool RunAs(uid_t uid, const std::function<bool()>& call) {
+    if (uid == ::geteuid()) {
+        return call();
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool dropped =
+            ::setgroups(0, nullptr) == 0 && ::setgid(uid) == 0 && ::setuid(uid) == 0;
+        ::_exit(!dropped ? 2 : call() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2) << "could not give root up";
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 // Runs the call as "nobody", who is handed everything under `owned` first,
@@ -97,19 +118,21 @@ inline bool AsNobody(const fs::path& owned, const std::function<bool()>& call) {
         return call();
     }
     GiveToNobody(owned);
-    const passwd* const user = ::getpwnam("nobody");
-    const uid_t uid = user ? user->pw_uid : 65534;
-    const gid_t gid = user ? user->pw_gid : 65534;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const bool dropped =
-            ::setgroups(0, nullptr) == 0 && ::setgid(gid) == 0 && ::setuid(uid) == 0;
-        ::_exit(!dropped ? 2 : call() ? 0 : 1);
+    return RunAs(NobodyId(), call);
+}
+
+// The text, one code unit per character, as UTF-16 with a byte order mark.
+template <typename Text>
+std::string Utf16(const Text& text, bool bigEndian = false) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const auto unit : text) {
+        const auto code = static_cast<char16_t>(unit);
+        const char high = static_cast<char>(code >> 8);
+        const char low = static_cast<char>(code & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
     }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2) << "could not give root up";
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return bytes;
 }
 
 }  // namespace fakes

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -49,6 +50,12 @@ TEST_F(AtomicWrite, ReplacesOnlyAWritableRegularFileOfSaneSizeThroughAnyLinks) {
         {"0444 file", file(r), false},
         {"0464 file, only its group may write", file(r | P::group_write), false},
         {"0200 file, not readable", file(P::owner_write), false, true},
+        {"0666 file of another user",
+         [&](const fs::path& folder, const fs::path& ini) {
+             const fs::path written = file(rw | P::group_write | P::others_write)(folder, ini);
+             return ::lchown(written.c_str(), 12345, 12345), written;
+         },
+         false},
         {"link to a 0640 file", linkTo(rw | P::group_read), true},
         {"link to a 0444 file", linkTo(r), false},
         {"link to a link to a 0600 file",
@@ -101,6 +108,60 @@ TEST_F(AtomicWrite, ReplacesOnlyAWritableRegularFileOfSaneSizeThroughAnyLinks) {
     }
 }
 
+// A link is followed only when the player owns it, or when root owns both it
+// and its folder: one that another user could have planted in a folder open
+// to them leads nowhere, for reads and writes alike, root's included.
+TEST_F(AtomicWrite, FollowsOnlyLinksNoOtherUserCanHavePlanted) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "making links and folders of other users needs root";
+    }
+    const uid_t nobody = fakes::NobodyId();
+    constexpr uid_t kOther = 12345;
+    struct Case {
+        uid_t link, folder, player;
+        bool followed;
+    };
+    const std::vector<Case> cases = {
+        {nobody, kOther, nobody, true},
+        {0, 0, nobody, true},
+        {0, 0, 0, true},
+        {kOther, kOther, nobody, false},
+        {0, nobody, nobody, false},
+        {kOther, nobody, nobody, false},
+        {kOther, 0, nobody, false},
+        {kOther, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "link " << c.link << ", folder " << c.folder << ", player " << c.player);
+        TearDown();
+        SetUp();
+        const fs::path links = folder_ / "links", real = folder_ / "real";
+        fs::create_directories(real);
+        hostile::Write(real / "private.ini", "[S]\r\nA=1\r\n");
+        fs::permissions(real / "private.ini", fs::perms(0600));
+        fs::create_directory(links);
+        fs::permissions(links, fs::perms(c.folder == 0 ? 01777 : 0777));
+        fs::create_symlink("../real/private.ini", links / "fendo.ini");
+        ASSERT_EQ(::lchown((links / "fendo.ini").c_str(), c.link, c.link), 0);
+        ASSERT_EQ(::chown(links.c_str(), c.folder, c.folder), 0);
+        for (const fs::path& mine : {real, real / "private.ini"}) {
+            ASSERT_EQ(::chown(mine.c_str(), c.player, c.player), 0);
+        }
+        const std::string ini = links / "fendo.ini";
+        EXPECT_EQ(
+            fakes::RunAs(c.player,
+                         [&] { return ProfileFile::ReadProfileString("S", "A", "0", ini) == "1"; }),
+            c.followed);
+        EXPECT_EQ(fakes::RunAs(c.player,
+                               [&] { return ProfileFile::WriteProfileString("S", "B", "2", ini); }),
+                  c.followed);
+        EXPECT_EQ(fakes::ReadBytes(real / "private.ini"),
+                  c.followed ? "[S]\r\nA=1\r\nB=2\r\n" : "[S]\r\nA=1\r\n");
+        EXPECT_TRUE(fs::is_symlink(links / "fendo.ini"));
+    }
+}
+
 // A file-size limit makes writing the new contents fail part way, for root as
 // well: the old settings must survive a write that dies after it started, and
 // what a killed save left is cleared by the next one, which succeeds.
@@ -111,7 +172,8 @@ TEST_F(AtomicWrite, ASaveCutShortKeepsTheOldFileAndTheNextSaveClearsUp) {
     EXPECT_EQ(ReadRaw(), before);
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
 
-    hostile::Write(folder_ / ("fendo.ini." + std::to_string(fakes::EndedProcessId()) + "-0.tmp"), "[");
+    hostile::Write(folder_ / ("fendo.ini." + std::to_string(fakes::EndedProcessId()) + "-0.tmp"),
+                   "[");
     EXPECT_TRUE(Write("Scores", "HiScore", "123456789"));
     EXPECT_EQ(Read("Scores", "HiScore"), "123456789");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});

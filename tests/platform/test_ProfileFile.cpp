@@ -1,6 +1,8 @@
 #include "platform/ProfileFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 
 #include <filesystem>
 #include <fstream>
@@ -287,6 +289,29 @@ TEST_F(WriteProfileString, AddsLinesWithTheFilesOwnLineEnd) {
     }
 }
 
+// A file with a UTF-16 byte order mark is read and written as UTF-16 in its
+// own byte order; one that is not UTF-16 after the mark is left untouched.
+TEST_F(WriteProfileString, KeepsAUtf16FileInUtf16) {
+    using fakes::Utf16;
+    const std::u16string before = u"[S]\r\nA=1\r\nN=\u00E9\U0001F600\r\n";
+    const std::u16string after = u"[S]\r\nA=7\r\nN=\u00E9\U0001F600\r\nB=2\r\n";
+    const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
+        {Utf16(before), Utf16(after)},
+        {Utf16(before, true), Utf16(after, true)},
+        {Utf16(std::string("[S]\nA=1\n")) + "\n", std::nullopt},
+        {Utf16(u"[S]\nA=1\nN=\xD800\n"), std::nullopt},
+        {Utf16(u"[S]\nA=1\nN=\xDC00\xD800\n", true), std::nullopt},
+    };
+    for (const auto& [start, end] : cases) {
+        SCOPED_TRACE(start);
+        WriteRaw(start);
+        EXPECT_EQ(Read("S", "A"), end ? "1" : "<default>");
+        EXPECT_EQ(Write("S", "A", "7") && Write("S", "B", "2"), end.has_value());
+        EXPECT_EQ(ReadRaw(), end.value_or(start));
+        EXPECT_EQ(Read("S", "N"), end ? "\u00E9\U0001F600" : "<default>");
+    }
+}
+
 TEST_F(WriteProfileString, KeepsTheByteOrderMark) {
     WriteRaw("\xEF\xBB\xBF[S]\nA=1\n");
     EXPECT_TRUE(Write("S", "A", "2"));
@@ -378,6 +403,38 @@ TEST_F(WriteProfileString, SeveralKeysAtOnceGiveTheBytesOfOneAtATime) {
         }
         ASSERT_TRUE(ProfileFile::WriteProfileStrings(path_, edits));
         EXPECT_EQ(ReadRaw(), fakes::ReadBytes(oneByOne));
+    }
+}
+
+// No write makes a file longer than the longest one a read takes.
+TEST_F(WriteProfileString, NeverMakesAFileTooLongToReadBack) {
+    const std::string head = "[S]\r\nA=1\r\n;";
+    for (const std::size_t after : {1048576u, 1048577u}) {
+        SCOPED_TRACE(after);
+        const std::string before = head + std::string(after - head.size() - 3, 'x');
+        WriteRaw(before);
+        EXPECT_EQ(Write("S", "A", "1234"), after == 1048576u);
+        EXPECT_EQ(ReadRaw().size(), after == 1048576u ? after : before.size());
+        EXPECT_EQ(Read("S", "A"), after == 1048576u ? "1234" : "1");
+    }
+}
+
+// Another update of a file in the same folder, through a link or not, waits
+// until this one is done.
+TEST_F(WriteProfileString, AnUpdateKeepsTheFolderLockedUntilItEnds) {
+    const auto othersMayLock = [this] {
+        platform::UniqueFd folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY));
+        return ::flock(folder.get(), LOCK_EX | LOCK_NB) == 0;
+    };
+    fs::create_directory(folder_ / "links");
+    fs::create_symlink(path_, folder_ / "links" / "fendo.ini");
+    for (const fs::path& named : {fs::path(path_), folder_ / "links" / "fendo.ini"}) {
+        {
+            ProfileFile::ProfileUpdate update(named);
+            EXPECT_FALSE(othersMayLock());
+            EXPECT_TRUE(update.Commit(std::vector<ProfileFile::ProfileEdit>{{"S", "A", "1"}}));
+        }
+        EXPECT_TRUE(othersMayLock());
     }
 }
 
