@@ -5,11 +5,7 @@
 
 namespace game {
 
-Game::Game(Services services) : world_(std::move(services)) {
-    if (world_.settingsPath.empty()) {
-        world_.settingsPath = world_.appFolder + "fendo.ini";
-    }
-}
+Game::Game(Services services) : world_(std::move(services)) {}
 
 Fendor& Game::FendorAt(int32_t slot) {
     assert(slot >= 0 && slot < kRosterSize);

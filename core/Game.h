@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,8 +54,15 @@ public:
 
     // Sheets and settings
     void LoadSheet(platform::Surface* target, std::string_view sheetName);
-    void LoadSettings(const std::string& iniPath);
-    void SaveSettings(const std::string& iniPath);
+    // The first load takes the file as it is. A later one keeps the higher of
+    // each best result held and stored, and the stored control settings only
+    // when the last save wrote them, so a save that failed loses nothing.
+    // Without a path nothing is read or written.
+    void LoadSettings(const std::optional<std::string>& iniPath);
+    // Writes the control settings and, for each best result, the higher of the
+    // one held and the one another copy may have stored meanwhile; the game
+    // then holds that higher one too.
+    void SaveSettings(const std::optional<std::string>& iniPath);
 
     // Accessors
     int32_t GetHitCount() const { return state_.HitCount; }
@@ -71,7 +79,7 @@ public:
     int32_t GetPunishKeyL() const { return state_.PunishKeyL; }
     int32_t GetPunishKeyR() const { return state_.PunishKeyR; }
     const std::string& AppFolder() const { return world_.appFolder; }
-    const std::string& SettingsPath() const { return world_.settingsPath; }
+    const std::optional<std::string>& SettingsPath() const { return world_.settingsPath; }
 
     // The whole record, for tests and tools that set up a position directly.
     GameState& State() { return state_; }
@@ -94,6 +102,8 @@ private:
     GameState state_;
     BitmapFile::Loader sheets_;
     int32_t burstDepth_ = 0;
+    bool settingsLoaded_ = false;
+    bool lastSaveWritten_ = false;
 };
 
 }  // namespace game

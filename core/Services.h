@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/Clock.h"
@@ -21,9 +22,9 @@ struct Services {
     // The program's folder with its trailing separator; the data folder and
     // the settings file are found relative to it.
     std::string appFolder;
-    // Where the best results and control settings are kept; beside the
-    // program when left empty.
-    std::string settingsPath = {};
+    // Where the best results and control settings are kept; nullopt when
+    // there is no usable place, and they last for this session only.
+    std::optional<std::string> settingsPath;
 };
 
 }  // namespace game

@@ -1,9 +1,13 @@
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <variant>
 
 #include "core/Game.h"
 #include "platform/ProfileFile.h"
@@ -11,14 +15,50 @@
 namespace game {
 namespace {
 
+// A best result is the player's across every copy of the game that ever ran,
+// so a save never lowers one; the control settings are this copy's choice.
+enum class Kept { kBest, kControl };
+
+struct SettingKey {
+    std::string_view section;
+    std::string_view key;
+    std::variant<int32_t GameState::*, int16_t GameState::*> field;
+    int16_t fallback;
+    Kept kept;
+};
+
 constexpr std::string_view kScores = "Scores";
 constexpr std::string_view kControls = "Control Settings";
 
+// In the order they are read and written.
+constexpr std::array<SettingKey, 6> kSettingKeys = {{
+    {kScores, "HiScore", &GameState::HiScore, 0, Kept::kBest},
+    {kScores, "MaxKnockOutScore", &GameState::MaxKnockOutScore, 0, Kept::kBest},
+    {kScores, "MaxHits", &GameState::MaxHits, 0, Kept::kBest},
+    {kControls, "InputMode", &GameState::InputMode, 0, Kept::kControl},
+    {kControls, "PunishKeyL", &GameState::PunishKeyL, 37, Kept::kControl},
+    {kControls, "PunishKeyR", &GameState::PunishKeyR, 39, Kept::kControl},
+}};
+
+int64_t Held(const GameState& g, const SettingKey& key) {
+    return std::visit([&g](auto field) -> int64_t { return g.*field; }, key.field);
+}
+
+// Only ever given a value that fits the field: one read into it, or the
+// larger of two such.
+void Hold(GameState& g, const SettingKey& key, int64_t value) {
+    std::visit(
+        [&g, value](auto field) {
+            g.*field = static_cast<std::remove_reference_t<decltype(g.*field)>>(value);
+        },
+        key.field);
+}
+
 // Decimal with an optional sign and surrounding blanks. Anything else, or a
-// value that does not fit the field, falls back to the field's default, so a
-// damaged settings file never keeps the game from starting.
+// value that does not fit the field, counts as absent, so a damaged settings
+// file never keeps the game from starting.
 template <typename T>
-T ParseOr(std::string_view text, T fallback) {
+std::optional<T> Parse(std::string_view text) {
     const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
@@ -29,48 +69,76 @@ T ParseOr(std::string_view text, T fallback) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc{} || end != text.data() + text.size() ||
         value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max()) {
-        return fallback;
+        return std::nullopt;
     }
     return static_cast<T>(value);
 }
 
-template <typename T>
-T ReadField(std::string_view section, std::string_view key, T fallback, const std::string& path) {
-    const std::string defaultText = std::to_string(fallback);
-    return ParseOr<T>(ProfileFile::ReadProfileString(section, key, defaultText, path), fallback);
+std::optional<int64_t> Stored(const ProfileFile::Profile& file, const SettingKey& key) {
+    const std::optional<std::string> text = file.Value(key.section, key.key);
+    if (!text) {
+        return std::nullopt;
+    }
+    return std::visit(
+        [&text](auto field) -> std::optional<int64_t> {
+            using Field = std::remove_reference_t<decltype(std::declval<GameState&>().*field)>;
+            return Parse<Field>(*text);
+        },
+        key.field);
+}
+
+// Under the file's lock: what another copy saved since this one loaded is
+// read again, and the higher of each best is written and kept.
+bool SaveMerged(GameState& g, const std::string& iniPath) {
+    ProfileFile::ProfileUpdate file(iniPath);
+    std::array<int64_t, kSettingKeys.size()> values{};
+    std::array<std::string, kSettingKeys.size()> texts;
+    std::array<ProfileFile::ProfileEdit, kSettingKeys.size()> edits;
+    for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
+        const SettingKey& key = kSettingKeys[i];
+        values[i] = Held(g, key);
+        if (key.kept == Kept::kBest) {
+            values[i] = std::max(values[i], Stored(file.Current(), key).value_or(values[i]));
+        }
+        texts[i] = std::to_string(values[i]);
+        edits[i] = {key.section, key.key, texts[i]};
+    }
+    if (!file.Commit(edits)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
+        Hold(g, kSettingKeys[i], values[i]);
+    }
+    return true;
 }
 
 }  // namespace
 
-void Game::LoadSettings(const std::string& iniPath) {
-    GameState& g = state_;
-    g.HiScore = ReadField<int32_t>(kScores, "HiScore", 0, iniPath);
-    g.MaxKnockOutScore = ReadField<int32_t>(kScores, "MaxKnockOutScore", 0, iniPath);
-    g.MaxHits = ReadField<int32_t>(kScores, "MaxHits", 0, iniPath);
-    g.InputMode = ReadField<int32_t>(kControls, "InputMode", 0, iniPath);
-    g.PunishKeyL = ReadField<int16_t>(kControls, "PunishKeyL", 37, iniPath);
-    g.PunishKeyR = ReadField<int16_t>(kControls, "PunishKeyR", 39, iniPath);
+// The title window loads after every game. The session's results must
+// survive that even when the file could not take them, and another copy's
+// better results count as soon as they are on disk.
+void Game::LoadSettings(const std::optional<std::string>& iniPath) {
+    const ProfileFile::Profile file =
+        iniPath ? ProfileFile::ReadProfile(*iniPath) : ProfileFile::Profile{};
+    for (const SettingKey& key : kSettingKeys) {
+        const std::optional<int64_t> stored = Stored(file, key);
+        const int64_t held = Held(state_, key);
+        if (!settingsLoaded_) {
+            Hold(state_, key, stored.value_or(key.fallback));
+        } else if (key.kept == Kept::kBest) {
+            Hold(state_, key, std::max(held, stored.value_or(held)));
+        } else if (lastSaveWritten_) {
+            Hold(state_, key, stored.value_or(held));
+        }
+    }
+    settingsLoaded_ = true;
 }
 
-void Game::SaveSettings(const std::string& iniPath) {
-    const GameState& g = state_;
-    const std::array<std::string, 6> values = {
-        std::to_string(g.HiScore),    std::to_string(g.MaxKnockOutScore),
-        std::to_string(g.MaxHits),    std::to_string(g.InputMode),
-        std::to_string(g.PunishKeyL), std::to_string(g.PunishKeyR),
-    };
-    const std::array<ProfileFile::ProfileEdit, 6> edits = {{
-        {kScores, "HiScore", values[0]},
-        {kScores, "MaxKnockOutScore", values[1]},
-        {kScores, "MaxHits", values[2]},
-        {kControls, "InputMode", values[3]},
-        {kControls, "PunishKeyL", values[4]},
-        {kControls, "PunishKeyR", values[5]},
-    }};
-    // All six in one replace of the file, so a save cut short leaves the
-    // whole old file. A failed write is not the player's problem: the old
-    // file stays as it was.
-    ProfileFile::WriteProfileStrings(iniPath, edits);
+// All six in one replace of the file, so a save cut short leaves the whole
+// old file. A failed write is not the player's problem: the old file stays as
+// it was and the session keeps its values.
+void Game::SaveSettings(const std::optional<std::string>& iniPath) {
+    lastSaveWritten_ = iniPath && SaveMerged(state_, *iniPath);
 }
 
 }  // namespace game

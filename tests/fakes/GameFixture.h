@@ -55,8 +55,15 @@ protected:
                     ("fendo-game-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         std::filesystem::create_directories(appFolder / "fdata");
         WriteSheets();
-        game = std::make_unique<game::Game>(
-            game::Services{clock, random, pump, messages, sound, appFolder.string() + "/"});
+        game = NewGame();
+    }
+
+    // Another game on this test's fakes and folder, as a second copy of the
+    // program would be; the settings file is beside the program.
+    std::unique_ptr<game::Game> NewGame(platform::Sound* withSound = nullptr) {
+        return std::make_unique<game::Game>(
+            game::Services{clock, random, pump, messages, withSound ? *withSound : sound,
+                           appFolder.string() + "/", (appFolder / "fendo.ini").string()});
     }
 
     void TearDown() override {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -28,17 +29,21 @@ constexpr Six kAllSixValues = {11, 22, 33, 1, 65, 66};
 
 class SettingsFile : public fakes::SettingsFolder {
 protected:
-    auto Fields() {
-        game::GameState& g = State();
+    static auto Fields(game::Game& of) {
+        game::GameState& g = of.State();
         return std::tie(g.HiScore, g.MaxKnockOutScore, g.MaxHits, g.InputMode, g.PunishKeyL,
                         g.PunishKeyR);
     }
-    Six Loaded() {
-        SetSix({-99, -99, -99, -99, -99, -99});
-        game->LoadSettings(path_);
-        return std::apply([](auto... field) { return Six{field...}; }, Fields());
+    static Six Held(game::Game& of) {
+        return std::apply([](auto... field) { return Six{field...}; }, Fields(of));
     }
-    void SetSix(const Six& values) { Fields() = std::tuple_cat(values); }
+    // What a program started now loads.
+    Six Loaded() {
+        game = NewGame();
+        game->LoadSettings(path_);
+        return Held(*game);
+    }
+    void SetSix(const Six& values) { Fields(*game) = std::tuple_cat(values); }
 };
 
 // Each text stands as the value of one key; the five others hold good values
@@ -97,6 +102,8 @@ TEST_F(SettingsFile, LoadGivesWhatCanBeReadWhateverStandsThere) {
          raw("[Scores]\rHiScore=11\rMaxKnockOutScore=22\rMaxHits=33\r[Control Settings]\r"
              "InputMode=1\rPunishKeyL=65\rPunishKeyR=66"),
          kAllSixValues},
+        {"UTF-16", raw(fakes::Utf16(kAllSix)), kAllSixValues},
+        {"not UTF-16 after its mark", raw(fakes::Utf16(kAllSix) + "x"), kDefaults},
         {"as long as a settings file may be", raw(padded(0)), kAllSixValues},
         {"a byte longer", raw(padded(1)), kDefaults},
         {"200 MB sparse file",
@@ -116,41 +123,88 @@ TEST_F(SettingsFile, LoadGivesWhatCanBeReadWhateverStandsThere) {
 }
 
 // A save keeps every line it does not own and writes plain decimals; a first
-// save writes the six keys in order with Windows line ends.
+// save writes the six keys in order with Windows line ends. A save that would
+// make the file too long to read back leaves it as it is; either way the
+// session keeps what it saved for the title window's next load.
 TEST_F(SettingsFile, SaveWritesTheSixKeysAndKeepsEveryOtherLine) {
     struct SaveCase {
         std::optional<std::string> before;
         Six saved;
         std::string after;
+        Six stored;  // what a program started afterwards loads
     };
+    const auto with = [](std::string text, const std::string& from, const std::string& to) {
+        return text.replace(text.find(from), from.size(), to);
+    };
+    // `head`, then a comment line of filler up to `size` bytes.
+    const auto sized = [](const std::string& head, std::size_t size) {
+        return head + ";" + std::string(size - head.size() - 3, 'x') + "\r\n";
+    };
+    const std::string all1100 = with(kAllSix, "HiScore=11", "HiScore=1100");
+    const Six saved1100 = {1100, 22, 33, 1, 65, 66};
+    const std::string onlyHiScore = "[Scores]\r\nHiScore=11\r\n";
     const std::vector<SaveCase> cases = {
         {std::nullopt,
          {1234, 567, 89, 0, 37, 39},
          "[Scores]\r\nHiScore=1234\r\nMaxKnockOutScore=567\r\nMaxHits=89\r\n"
-         "[Control Settings]\r\nInputMode=0\r\nPunishKeyL=37\r\nPunishKeyR=39\r\n"},
-        {"; mine\r\n[Window]\r\nLeft=3\r\n[Scores]\r\nHiScore = 1\r\nComment=keep me\r\n\r\n"
+         "[Control Settings]\r\nInputMode=0\r\nPunishKeyL=37\r\nPunishKeyR=39\r\n",
+         {1234, 567, 89, 0, 37, 39}},
+        {"; mine\r\n[Window]\r\nLeft=3\r\n[Scores]\r\nHiScore = -9\r\nComment=keep me\r\n\r\n"
          "[Control Settings]\r\ninputmode=2\r\n",
          {-5, 2147483647, 0, 2, -32768, 32767},
          "; mine\r\n[Window]\r\nLeft=3\r\n[Scores]\r\nHiScore=-5\r\nComment=keep me\r\n"
          "MaxKnockOutScore=2147483647\r\nMaxHits=0\r\n\r\n[Control Settings]\r\ninputmode=2\r\n"
-         "PunishKeyL=-32768\r\nPunishKeyR=32767\r\n"},
+         "PunishKeyL=-32768\r\nPunishKeyR=32767\r\n",
+         {-5, 2147483647, 0, 2, -32768, 32767}},
         {"[Scores]\rHiScore=1000\r",
          {1234, 5, 6, 1, 65, 66},
          "[Scores]\rHiScore=1234\rMaxKnockOutScore=5\rMaxHits=6\r"
-         "[Control Settings]\rInputMode=1\rPunishKeyL=65\rPunishKeyR=66\r"},
+         "[Control Settings]\rInputMode=1\rPunishKeyL=65\rPunishKeyR=66\r",
+         {1234, 5, 6, 1, 65, 66}},
+        {fakes::Utf16(kAllSix, true), saved1100, fakes::Utf16(all1100, true), saved1100},
+        // The save adds two bytes.
+        {sized(kAllSix, 1048574), saved1100, sized(all1100, 1048576), saved1100},
+        {sized(kAllSix, 1048575), saved1100, sized(kAllSix, 1048575), kAllSixValues},
+        {sized(onlyHiScore, 1048516),
+         saved1100,
+         sized(onlyHiScore, 1048516),
+         {11, 0, 0, 0, 37, 39}},
     };
-    for (const SaveCase& c : cases) {
-        SCOPED_TRACE(c.after);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
+        const SaveCase& c = cases[i];
         fs::remove(path_);
         if (c.before) {
             WriteRaw(*c.before);
         }
+        game = NewGame();
+        game->LoadSettings(path_);
         SetSix(c.saved);
         game->SaveSettings(path_);
         EXPECT_EQ(ReadRaw(), c.after);
         EXPECT_EQ(fakes::Snapshot(folder_).size(), 1u);
-        EXPECT_EQ(Loaded(), c.saved);
+        game->LoadSettings(path_);
+        EXPECT_EQ(Held(*game), c.saved);
+        EXPECT_EQ(Loaded(), c.stored);
     }
+}
+
+// Two copies of the game share one file. B, started first, quits after A has
+// saved a better game: A's results stay, B's control settings are saved and
+// B now holds the best results on disk. A's own save keeps the file's better
+// knock-out score.
+TEST_F(SettingsFile, TwoCopiesNeverLowerABest) {
+    WriteRaw("[Scores]\r\nHiScore=5\r\nMaxKnockOutScore=300\r\nMaxHits=2\r\n");
+    const std::unique_ptr<game::Game> copyB = NewGame();
+    copyB->LoadSettings(path_);
+    game->LoadSettings(path_);
+    SetSix({18000, 100, 40, 0, 37, 39});
+    game->SaveSettings(path_);
+    copyB->SetInputMode(2);
+    copyB->SaveSettings(path_);
+    const Six expected = {18000, 300, 40, 2, 37, 39};
+    EXPECT_EQ(Held(*copyB), expected);
+    EXPECT_EQ(Loaded(), expected);
 }
 
 }  // namespace

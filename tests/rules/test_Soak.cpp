@@ -42,8 +42,8 @@ protected:
 
     void SetUp() override {
         GameFixture::SetUp();
-        game = std::make_unique<game::Game>(
-            game::Services{clock, seeded, pump, messages, sound, appFolder.string() + "/"});
+        game = std::make_unique<game::Game>(game::Services{clock, seeded, pump, messages, sound,
+                                                           appFolder.string() + "/", std::nullopt});
     }
 
     int games = 1;

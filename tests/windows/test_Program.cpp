@@ -31,10 +31,20 @@ struct Damage {
     void (*apply)(const fs::path& file);
     bool keepsTheContent;  // the file still holds all its headers promise
     bool replaceable;      // a save may write a settings file over it
-    // What the title window shows after a game when the settings file was left as it stood.
-    const char* shownWhenLeft = "0 pts 0 Hits";
+    // What the settings file holds as MaxHits after a visit that left it as it stood.
+    const char* maxHitsLeft = "(none)";
+    bool nowhere = false;  // no place for a settings file at all
 };
 
+// A comment line fills the file up, so the keys a save adds would take it
+// past the longest file a load reads.
+void PadTo1048516Bytes(const fs::path& file) {
+    const std::string bytes = *fakes::ReadBytes(file);
+    hostile::Write(file, bytes + ";" + std::string(1048516 - bytes.size() - 3, 'x') + "\r\n");
+}
+void BreakUtf16(const fs::path& file) {
+    hostile::Write(file, fakes::Utf16(*fakes::ReadBytes(file)) + "x");
+}
 // clang-format off
 const Damage kDamages[] = {
     {"intact", [](const fs::path&) {}, true, true},
@@ -51,7 +61,10 @@ const Damage kDamages[] = {
 // Ways of its own for the settings file to be in the way.
 const Damage kSettingsDamages[] = {
     {"read_only", [](const fs::path& f) { fs::permissions(f, fs::perms::owner_read); }, true, false,
-     "0 pts 1 Hits"},
+     "1"},
+    {"too_long_to_grow", PadTo1048516Bytes, true, false, "1"},
+    {"not_utf16_after_its_mark", BreakUtf16, false, false},
+    {"no_place", [](const fs::path&) {}, true, false, "1", true},
     {"folder", [](const fs::path& f) { fs::remove(f), fs::create_directory(f); }, false, false},
     {"dangling_link", [](const fs::path& f) { fs::remove(f), fs::create_symlink("gone.ini", f); },
      false, false},
@@ -84,8 +97,7 @@ protected:
         // A first visit's results, so the damage has something to spoil.
         ProfileFile::WriteProfileString("Scores", "MaxHits", "1",
                                         (appFolder / "fendo.ini").string());
-        game = std::make_unique<game::Game>(
-            game::Services{clock, random, pump, messages, realSound, appFolder.string() + "/"});
+        game = NewGame(&realSound);
     }
 
     static void PressOn(QWidget* window, Qt::Key key) {
@@ -102,6 +114,10 @@ TEST_P(WholeVisit, StillPlaysAndEnds) {
     const auto& [file, damage] = GetParam();
     damage.apply(appFolder / file);
     const bool saved = file != "fendo.ini" || damage.replaceable;
+    if (damage.nowhere) {
+        game = std::make_unique<game::Game>(game::Services{clock, random, pump, messages, realSound,
+                                                           appFolder.string() + "/", std::nullopt});
+    }
 
     hostile::HangGuard guard;
     Program program(*game, pump);
@@ -120,12 +136,6 @@ TEST_P(WholeVisit, StillPlaysAndEnds) {
     pump.At(start + 650, [&] { program.GameScreen()->picMain_MouseDown(2, 0, 0, 0); });
     pump.At(start + 660, [&] { program.GameScreen()->picMain_MouseDown(1, 0, 0, 0); });
     pump.At(start + 9000, [&] { program.GameScreen()->close(); });
-    // Once saved, the records in memory are forgotten: the title window can
-    // only show them by reading the file.
-    messages.onShow = [&](const auto& box) {
-        if (box.text.starts_with("ゲームオーバー"))
-            State().HiScore = State().MaxHits = 0;
-    };
     PressOn(program.Title(), Qt::Key_Return);
     // The game runs from the event loop and ends when its window closes.
     QCoreApplication::processEvents();
@@ -138,9 +148,13 @@ TEST_P(WholeVisit, StillPlaysAndEnds) {
     EXPECT_EQ(beeps, soundSpoilt ? 2 : 0);
     ASSERT_TRUE(program.Title()->isVisible());
     EXPECT_FALSE(program.GameScreen()->isVisible());
-    // A settings file that cannot be read is not ours to overwrite.
+    // A settings file that cannot be read is not ours to overwrite, and the
+    // session's results outlive a save that could not be made.
+    EXPECT_EQ(ProfileFile::ReadProfileString("Scores", "MaxHits", "(none)",
+                                             (appFolder / "fendo.ini").string()),
+              saved ? "2" : damage.maxHitsLeft);
     EXPECT_EQ(Text(program.Title(), "lblHiScore") + " " + Text(program.Title(), "lblMaxHits"),
-              saved ? "144 pts 2 Hits" : damage.shownWhenLeft);
+              "144 pts 2 Hits");
     EXPECT_EQ(quits, 0);
 
     const std::size_t boxes = messages.shown.size();

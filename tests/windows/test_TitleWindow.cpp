@@ -113,6 +113,9 @@ TEST_F(TitleWindowTest, Load_ShowsTheFile) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ini);
         WriteIni(c.ini);
+        // A program started on that file.
+        window.reset();
+        game = NewGame();
         Open();
         EXPECT_EQ(Text("lblHiScore") + "|" + Text("lblMaxKOScore") + "|" + Text("lblMaxHits") +
                       "|" + Text("lblHPS") + "|" + Text(Box(0)) + "|" + Text(Box(1)),
