@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/IniEncoding.h"
 #include "platform/ProfileFile.h"
 
 namespace {
@@ -67,15 +69,40 @@ std::string ReadAll(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Set for an input that starts with a UTF-16 byte order mark: only text that
+// UTF-16 can hold, ASCII here, may then be written.
+bool& AsciiOnly() {
+    static bool asciiOnly = false;
+    return asciiOnly;
+}
+
 // Bytes of the input that can stand in one INI line, so the write must succeed.
 std::string LineSafe(std::string_view bytes, std::string_view alsoRefused, std::size_t limit) {
     std::string out;
     for (const char c : bytes.substr(0, limit)) {
-        if (c != '\r' && c != '\n' && c != '\0' && alsoRefused.find(c) == std::string_view::npos) {
+        if (c != '\r' && c != '\n' && c != '\0' && alsoRefused.find(c) == std::string_view::npos &&
+            (!AsciiOnly() || static_cast<unsigned char>(c) < 0x80)) {
             out.push_back(c);
         }
     }
     return out;
+}
+
+bool Holds(std::string_view text, char c) {
+    return text.find(c) != std::string_view::npos;
+}
+
+// What the writes left must be in the input's encoding, and a line they added
+// must end the way the input's lines end: no file of two encodings or two
+// kinds of line end.
+void CheckKeptItsForm(std::string_view input, const std::string& path) {
+    const std::optional<platform::ini::DecodedText> before = platform::ini::Decode(input);
+    const std::optional<platform::ini::DecodedText> after = platform::ini::Decode(ReadAll(path));
+    Check(after && after->encoding == before->encoding, "the encoding changed");
+    const bool crOnly = Holds(before->text, '\r') && !Holds(before->text, '\n');
+    const bool lfOnly = Holds(before->text, '\n') && !Holds(before->text, '\r');
+    Check(!crOnly || !Holds(after->text, '\n'), "a line feed joined lines ending in CR");
+    Check(!lfOnly || !Holds(after->text, '\r'), "a CR joined lines ending in a line feed");
 }
 
 std::string Read(std::string_view section, std::string_view entry, const std::string& path) {
@@ -94,6 +121,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(file.good(), "cannot write the input file");
         }
     }
+
+    // A file that is UTF-16 in name only is never touched.
+    if (!platform::ini::Decode(input)) {
+        Check(!ProfileFile::WriteProfileString("Scores", "HiScore", "1", path),
+              "broken UTF-16 written");
+        Check(ReadAll(path) == input, "broken UTF-16 changed");
+        for (const Key& key : kSettings) {
+            Check(Read(key.section, key.entry, path) == kAbsent, "broken UTF-16 read");
+        }
+        return 0;
+    }
+    AsciiOnly() = input.starts_with("\xFF\xFE") || input.starts_with("\xFE\xFF");
 
     std::array<std::string, kSettings.size()> before;
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
@@ -133,5 +172,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }};
     Check(ProfileFile::WriteProfileStrings(BatchPath(), edits), "edits at once refused");
     Check(ReadAll(BatchPath()) == ReadAll(path), "edits at once differ from one at a time");
+    CheckKeptItsForm(input, path);
     return 0;
 }
