@@ -1,8 +1,6 @@
 #include "platform/ProfileFile.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
 
 #include <filesystem>
 #include <fstream>
@@ -416,25 +414,6 @@ TEST_F(WriteProfileString, NeverMakesAFileTooLongToReadBack) {
         EXPECT_EQ(Write("S", "A", "1234"), after == 1048576u);
         EXPECT_EQ(ReadRaw().size(), after == 1048576u ? after : before.size());
         EXPECT_EQ(Read("S", "A"), after == 1048576u ? "1234" : "1");
-    }
-}
-
-// Another update of a file in the same folder, through a link or not, waits
-// until this one is done.
-TEST_F(WriteProfileString, AnUpdateKeepsTheFolderLockedUntilItEnds) {
-    const auto othersMayLock = [this] {
-        platform::UniqueFd folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY));
-        return ::flock(folder.get(), LOCK_EX | LOCK_NB) == 0;
-    };
-    fs::create_directory(folder_ / "links");
-    fs::create_symlink(path_, folder_ / "links" / "fendo.ini");
-    for (const fs::path& named : {fs::path(path_), folder_ / "links" / "fendo.ini"}) {
-        {
-            ProfileFile::ProfileUpdate update(named);
-            EXPECT_FALSE(othersMayLock());
-            EXPECT_TRUE(update.Commit(std::vector<ProfileFile::ProfileEdit>{{"S", "A", "1"}}));
-        }
-        EXPECT_TRUE(othersMayLock());
     }
 }
 

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdint>
@@ -205,6 +207,38 @@ TEST_F(SettingsFile, TwoCopiesNeverLowerABest) {
     const Six expected = {18000, 300, 40, 2, 37, 39};
     EXPECT_EQ(Held(*copyB), expected);
     EXPECT_EQ(Loaded(), expected);
+}
+
+// Copies that save at the same moment take turns: each merges what the one
+// before it wrote, so the best of them all is what stays.
+TEST_F(SettingsFile, CopiesSavingAtOnceKeepTheBestOfThemAll) {
+    for (int round = 0; round < 5; ++round) {
+        WriteRaw("[Scores]\r\nHiScore=5\r\n");
+        std::array<int, 2> gate{};
+        ASSERT_EQ(::pipe(gate.data()), 0);
+        std::vector<pid_t> copies;
+        for (int copy = 0; copy < 6; ++copy) {
+            copies.push_back(::fork());
+            if (copies.back() == 0) {
+                ::close(gate[1]);
+                game->LoadSettings(path_);
+                State().HiScore = 1000 + copy;
+                char none = 0;
+                // Returns once the test closes its end of the pipe.
+                if (::read(gate[0], &none, 1) != 0) {
+                    ::_exit(1);
+                }
+                game->SaveSettings(path_);
+                ::_exit(0);
+            }
+        }
+        ::close(gate[0]);
+        ::close(gate[1]);  // lets them all save at once
+        for (const pid_t copy : copies) {
+            ::waitpid(copy, nullptr, 0);
+        }
+        EXPECT_EQ(Loaded()[0], 1005);
+    }
 }
 
 }  // namespace
