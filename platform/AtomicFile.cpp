@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <optional>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "platform/TemporaryFile.h"
@@ -126,6 +128,11 @@ bool Replace(const TrustedPath& found, std::string_view bytes) {
     return true;
 }
 
+// Another copy of the game holds the lock for one save, a few milliseconds;
+// but anyone who may read the folder can take it too, and must not freeze the
+// game by keeping it.
+constexpr auto kLongestLockWait = std::chrono::seconds(2);
+
 // Without the lock the update still runs: a lost race between two copies
 // costs less than a result never saved.
 UniqueFd LockFolder(const TrustedPath& target) {
@@ -133,10 +140,13 @@ UniqueFd LockFolder(const TrustedPath& target) {
         return UniqueFd{-1};
     }
     UniqueFd folder(::openat(target.folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    while (folder.valid() && ::flock(folder.get(), LOCK_EX) != 0) {
-        if (errno != EINTR) {
+    const auto giveUp = std::chrono::steady_clock::now() + kLongestLockWait;
+    while (folder.valid() && ::flock(folder.get(), LOCK_EX | LOCK_NB) != 0) {
+        const bool held = errno == EWOULDBLOCK || errno == EINTR;
+        if (!held || std::chrono::steady_clock::now() >= giveUp) {
             return UniqueFd{-1};
         }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return folder;
 }

@@ -42,8 +42,9 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 // One read and one replace of a file, with every other FileUpdate of a file
 // in the same folder waiting in between, so two processes updating it never
 // lose each other's changes. The lock is on the folder that holds the file,
-// which outlives the renames that replace the file and needs no extra file;
-// where the filesystem has no such locks, the update goes ahead without.
+// which outlives the renames that replace the file and needs no extra file.
+// Where the filesystem has no such locks, or the lock stays taken for longer
+// than any save takes, the update goes ahead without it.
 class FileUpdate {
 public:
     FileUpdate(const std::string& path, std::size_t maxBytes);

@@ -33,6 +33,21 @@ std::string ParentOf(const std::string& folder) {
     return slash == std::string::npos ? std::string{} : folder.substr(0, slash);
 }
 
+bool OpenRoot(UniqueFd& folder, struct stat& info) {
+    folder = UniqueFd(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    return folder.valid() && ::fstat(folder.get(), &info) == 0;
+}
+
+// The next name of the path, taken off its front, and whether it was the last.
+std::string TakeName(std::string& pending, bool& last) {
+    const std::size_t start = pending.find_first_not_of('/');
+    const std::size_t end = pending.find('/', start);
+    std::string name = pending.substr(start, end - start);
+    pending = end == std::string::npos ? std::string{} : pending.substr(end);
+    last = pending.find_first_not_of('/') == std::string::npos;
+    return name;
+}
+
 }  // namespace
 
 // Walks one name at a time from a folder it holds open, so nothing swapped
@@ -48,22 +63,17 @@ TrustedPath FollowTrustedLinks(const std::string& path) {
         }
         pending = std::string{cwd.data()} + "/" + path;
     }
-    UniqueFd folder(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd folder{-1};
     struct stat folderInfo {};
-    if (!folder.valid() || ::fstat(folder.get(), &folderInfo) != 0) {
+    if (!OpenRoot(folder, folderInfo)) {
         return out;
     }
     std::string folderPath;
     int links = 0;
-    for (;;) {
-        const std::size_t start = pending.find_first_not_of('/');
-        if (start == std::string::npos) {
-            return out;  // names a folder, not a file
-        }
-        const std::size_t end = pending.find('/', start);
-        const std::string name = pending.substr(start, end - start);
-        pending = end == std::string::npos ? std::string{} : pending.substr(end);
-        const bool last = pending.find_first_not_of('/') == std::string::npos;
+    // Ends at the name of a file, never at that of a folder.
+    while (pending.find_first_not_of('/') != std::string::npos) {
+        bool last = false;
+        const std::string name = TakeName(pending, last);
         if (name == ".") {
             continue;
         }
@@ -92,9 +102,8 @@ TrustedPath FollowTrustedLinks(const std::string& path) {
             out.throughLink = out.throughLink || last;
             pending = target + pending;
             if (target.starts_with('/')) {
-                folder = UniqueFd(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
                 folderPath.clear();
-                if (!folder.valid() || ::fstat(folder.get(), &folderInfo) != 0) {
+                if (!OpenRoot(folder, folderInfo)) {
                     return out;
                 }
             }
@@ -116,6 +125,7 @@ TrustedPath FollowTrustedLinks(const std::string& path) {
         folderInfo = info;
         folderPath = name == ".." ? ParentOf(folderPath) : folderPath + "/" + name;
     }
+    return out;
 }
 
 }  // namespace platform

@@ -1,6 +1,8 @@
 #include "platform/ProfileFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 
 #include <filesystem>
 #include <fstream>
@@ -415,6 +417,16 @@ TEST_F(WriteProfileString, NeverMakesAFileTooLongToReadBack) {
         EXPECT_EQ(ReadRaw().size(), after == 1048576u ? after : before.size());
         EXPECT_EQ(Read("S", "A"), after == 1048576u ? "1234" : "1");
     }
+}
+
+// Anyone who may read the folder may lock it; keeping it locked must not keep
+// the game from saving for ever.
+TEST_F(WriteProfileString, SavesEvenWhileSomeoneKeepsTheFolderLocked) {
+    const platform::UniqueFd folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY));
+    ASSERT_EQ(::flock(folder.get(), LOCK_EX), 0);
+    const hostile::HangGuard guard;
+    EXPECT_TRUE(Write("S", "A", "1"));
+    EXPECT_EQ(Read("S", "A"), "1");
 }
 
 TEST_F(WriteProfileString, SeveralKeysAtOnceWriteNothingWhenOneCannotBeStored) {
