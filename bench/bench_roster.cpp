@@ -5,12 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/SilentWorld.h"
 #include "core/Game.h"
+#include "platform/AppFolder.h"
 #include "platform/StdRandom.h"
 #include "platform/SteadyClock.h"
 #include "platform/Surface.h"
-#include "platform/AppFolder.h"
-#include "bench/SilentWorld.h"
 
 namespace {
 
@@ -29,7 +29,8 @@ void RosterFrame(benchmark::State& state) {
     NoPump pump;
     NoBoxes boxes;
     NoSound sound;
-    game::Game game({clock, random, pump, boxes, sound, platform::AppFolder()});
+    // The rules under measure never touch the settings file.
+    game::Game game({clock, random, pump, boxes, sound, platform::AppFolder(), std::nullopt});
 
     platform::Surface picMain(400, 200), picFendor(285, 69), picPunch(290, 58), picMirror(400, 200);
     game.InitGame(picMain, picFendor, picPunch, picMirror);
