@@ -33,9 +33,9 @@ int main(int argc, char* argv[]) {
     platform::QtSound sound;
     const std::string appFolder = platform::AppFolder();
 
+    // With no place for the settings file the results last this session only.
     game::Game game(
-        {clock, random, pump, messages, sound, appFolder,
-         platform::SettingsFilePath(appFolder).value_or(appFolder + platform::kSettingsFileName)});
+        {clock, random, pump, messages, sound, appFolder, platform::SettingsFilePath(appFolder)});
     // A session can end the program without closing a window: a signal, a
     // session manager's quit, a lost display. The results are saved first.
     platform::SaveBeforeExit saveBeforeExit([&game] { game.SaveSettings(game.SettingsPath()); });

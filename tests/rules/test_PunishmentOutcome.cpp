@@ -26,7 +26,7 @@ protected:
     }
     std::string RecordsOnDisk() const {
         const auto read = [this](const char* key) {
-            return ProfileFile::ReadProfileString("Scores", key, "-", game->SettingsPath());
+            return ProfileFile::ReadProfileString("Scores", key, "-", *game->SettingsPath());
         };
         return read("HiScore") + " " + read("MaxKnockOutScore") + " " + read("MaxHits");
     }
@@ -87,7 +87,7 @@ TEST_F(PunishmentOutcomeTest, Beating_RecordsAreReplacedOnlyByGreaterValues) {
 TEST_F(PunishmentOutcomeTest, OverflowStop_SavesTheRecordsOfEarlierBeatings) {
     BeatSlot(0, 2);
     game->EndPunishment();
-    std::filesystem::remove(game->SettingsPath());
+    std::filesystem::remove(*game->SettingsPath());
     EXPECT_DEATH(
         {
             platform::SaveBeforeExit armed([this] { game->SaveSettings(game->SettingsPath()); });
