@@ -31,6 +31,16 @@ for size in 48 128; do
 done
 e2e_log "desktop entry, metainfo and icons of $appId pass"
 
+# Free software throughout: the GPL's own text beside the source, and every place a
+# distribution or a software centre reads the licence from says the same.
+cmp -s "$(dirname "$0")/../../LICENSE" /usr/share/common-licenses/GPL-3 ||
+    e2e_fail "LICENSE is not the text of the GPL version 3"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+    e2e_fail "the metainfo does not declare GPL-3.0-or-later"
+copyright=$PREFIX/share/doc/fendo/copyright
+grep -qx 'License: GPL-3+' "$copyright" || e2e_fail "the copyright file does not license the game GPL-3+"
+grep -q '/usr/share/common-licenses/GPL-3' "$copyright" || e2e_fail "the copyright file does not point at the GPL text"
+
 PATH=$PREFIX/games:$PATH package_start launcher fendo
 package_stop
 
