@@ -6,7 +6,7 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libqt6multimedia6
        zlib1g-dev fonts-ipafont-gothic fonts-liberation fonts-dejavu-core)
-test=(libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick
+test=(libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick weston qt6-wayland
       pulseaudio pulseaudio-utils)
 # Making the .deb and checking it and the desktop files.
 package=(dpkg-dev fakeroot file lintian desktop-file-utils appstream)

@@ -42,6 +42,11 @@ grep -qx 'License: GPL-3+' "$copyright" || e2e_fail "the copyright file does not
 grep -q '/usr/share/common-licenses/GPL-3' "$copyright" || e2e_fail "the copyright file does not point at the GPL text"
 
 PATH=$PREFIX/games:$PATH package_start launcher fendo
+# On X11 desktops match the running window to its menu entry by its class.
+wmClass=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+windowClass=$(xprop -id "$GAME_WINDOW" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\(.*\)"$/\1/p')
+[[ -n $wmClass && $windowClass == "$wmClass" ]] ||
+    e2e_fail "the window's X11 class '$windowClass' is not the entry's StartupWMClass '$wmClass'"
 package_stop
 
 packages=$WORK/packages
@@ -59,6 +64,8 @@ echo "Depends: $depends"
 for needed in libqt6widgets6 libqt6multimedia6 libc6 fonts-ipafont-gothic; do
     [[ $depends == *"$needed"* ]] || e2e_fail "the .deb does not depend on $needed"
 done
+[[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] ||
+    e2e_fail "the .deb does not recommend qt6-wayland, so Wayland desktops get XWayland"
 echo "--- files the .deb installs"
 dpkg-deb -c "$deb" | awk '$NF !~ /\/$/ { print $NF }' | sed 's|^\./|/|'
 tar -tzf "$tarball" >"$WORK/tarball.list" || e2e_fail "the .tar.gz cannot be read"
