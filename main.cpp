@@ -29,6 +29,7 @@ int main(int argc, char* argv[]) {
     platform::StdRandom random;
     platform::QtEventPump pump(clock);
     platform::QtMessageBox messages([] { return QApplication::activeWindow(); });
+    WindowFonts::CheckReadable(WindowFonts::UiCharacters(), messages);
     platform::QtSound sound;
     const std::string appFolder = platform::AppFolder();
 
