@@ -24,30 +24,17 @@ font_config() {
     echo "$file"
 }
 
-# Grabs a window once two grabs in a row agree, so a first paint still on its
-# way is not taken for the picture.
-grab() {
-    local -r window=$1 file=$2 deadline=$(e2e_deadline 10)
-    import -window "$window" "$file"
-    until import -window "$window" "$WORK/again.png" &&
-        [[ $(compare -metric AE "$file" "$WORK/again.png" null: 2>&1) == 0 ]]; do
-        e2e_before "$deadline" || e2e_fail "window $window never stopped changing"
-        cp "$WORK/again.png" "$file"
-        sleep 0.1
-    done
-}
-
 # The title window and the game-over box under one fontconfig, as NAME-title.png and NAME-box.png.
 pictures() {
     local -r name=$1
     export FONTCONFIG_FILE=$2
     e2e_start_program
-    grab "$TITLE_WINDOW" "$WORK/$name-title.png"
+    e2e_grab "$TITLE_WINDOW" "$WORK/$name-title.png"
     e2e_go
     "$PROBE" close "$GAME_WINDOW" || e2e_fail "could not ask the game window to close"
     local box
     box=$(e2e_wait_window "$PLAIN_BOX_RE" 10) || e2e_fail "no game-over box within 10 s"
-    grab "$box" "$WORK/$name-box.png"
+    e2e_grab "$box" "$WORK/$name-box.png"
     e2e_press_ok "$box"
     e2e_wait_title 10
     e2e_quit
@@ -63,7 +50,7 @@ pictures latin "$(font_config latin "${LATIN_FONTS[@]}")"
 pictures japanese "$(font_config japanese "${LATIN_FONTS[@]}" "$JAPANESE_FONTS")"
 
 for picture in title box; do
-    different=$(compare -metric AE "$WORK/latin-$picture.png" "$WORK/japanese-$picture.png" null: 2>&1)
+    different=$(e2e_different_pixels "$WORK/latin-$picture.png" "$WORK/japanese-$picture.png")
     [[ $different == 0 ]] ||
         e2e_fail "$picture: $different pixels differ without a Japanese font (kept in $WORK)"
 done
