@@ -19,6 +19,8 @@ int main(int argc, char* argv[]) {
     // Whole-number screen scales keep the pixel art crisp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // Wayland desktops match a window to its launcher by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(FENDO_APP_ID));
     QApplication app(argc, argv);
     // Between the title window and the game window no window is open: the
     // program ends only when the title window closes for good.
@@ -30,6 +32,7 @@ int main(int argc, char* argv[]) {
     platform::StdRandom random;
     platform::QtEventPump pump(clock);
     platform::QtMessageBox messages([] { return QApplication::activeWindow(); });
+    WindowFonts::CheckReadable(WindowFonts::UiCharacters(), messages);
     platform::QtSound sound;
     const std::string appFolder = platform::AppFolder();
 

@@ -4,10 +4,13 @@
 #   install-deps.sh build|test|package|bench|fuzz ...
 set -euo pipefail
 
+# The windows' font is cut from fonts-morisawa-bizud-gothic with fonttools' pyftsubset.
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libqt6multimedia6
-       zlib1g-dev fonts-ipafont-gothic fonts-liberation fonts-dejavu-core)
+       zlib1g-dev fonttools fonts-morisawa-bizud-gothic fonts-liberation fonts-dejavu-core)
+# weston and qt6-wayland run the game as a Wayland client; fonts-ipafont-gothic is the
+# Japanese font the game is compared with.
 test=(libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick
-      pulseaudio pulseaudio-utils)
+      pulseaudio pulseaudio-utils weston qt6-wayland fonts-ipafont-gothic)
 # Making the .deb and checking it and the desktop files.
 package=(dpkg-dev fakeroot file lintian desktop-file-utils appstream)
 bench=(libbenchmark-dev libsdl2-dev time libxtst-dev xvfb xauth)

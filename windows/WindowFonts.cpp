@@ -1,13 +1,92 @@
 #include "windows/WindowFonts.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QStringList>
+#include <array>
+#include <string_view>
+
 namespace WindowFonts {
+namespace {
+
+// Both made by the build from the sources' texts (windows/CMakeLists.txt).
+constexpr auto kBundledFont = ":/fonts/FendoUIGothic-Regular.ttf";
+constexpr auto kUiCharacters = ":/fonts/ui-characters.txt";
+
+// ASCII only: whatever font is left draws it.
+constexpr std::string_view kNoJapaneseFont =
+    "Fendo cannot show its Japanese texts: no font on this system has their characters. "
+    "Install the package fonts-ipafont-gothic or fonts-noto-cjk, then start the game again.";
+
+struct LatinFace {
+    const char* requested;
+    const char* installed;
+};
+constexpr std::array<LatinFace, 3> kLatinFaces{{
+    {"Arial", "Liberation Sans"},
+    {"Verdana", "DejaVu Sans"},
+    {"Courier", "Liberation Mono"},
+}};
+
+// The family of the compiled-in font, or nothing when it cannot be registered.
+QString RegisterBundledFont() {
+    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kBundledFont));
+    return id < 0 ? QString() : QFontDatabase::applicationFontFamilies(id).value(0);
+}
+
+}  // namespace
 
 void RegisterSubstitutes() {
-    QFont::insertSubstitution(QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
+    const QString bundled = RegisterBundledFont();
+    QStringList japanese{QStringLiteral("IPAPGothic")};
+    if (!bundled.isEmpty()) {
+        japanese.prepend(bundled);
+    }
+    QFont::insertSubstitutions(QStringLiteral("MS UI Gothic"), japanese);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), japanese);
+    // The bundled font behind each Latin face, so that a system without it still draws
+    // a sans-serif face rather than whatever serif face it has.
+    for (const LatinFace& face : kLatinFaces) {
+        QStringList faces{QString::fromLatin1(face.installed)};
+        if (!bundled.isEmpty()) {
+            faces.append(bundled);
+        }
+        QFont::insertSubstitutions(QString::fromLatin1(face.requested), faces);
+    }
+    QApplication::setFont(WindowFont());
+}
+
+QFont WindowFont() {
+    QFont font(QStringLiteral("MS UI Gothic"));
+    font.setPixelSize(12);
+    return font;
+}
+
+QString UiCharacters() {
+    QFile file(QString::fromLatin1(kUiCharacters));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool Covers(const QFont& font, QStringView text) {
+    const QFontMetrics metrics(font);
+    for (const char32_t character : text.toUcs4()) {
+        if (!metrics.inFontUcs4(character)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CheckReadable(QStringView characters, platform::MessageBox& box, std::FILE* log) {
+    if (Covers(WindowFont(), characters)) {
+        return true;
+    }
+    std::fprintf(log, "Fendo: %.*s\n", static_cast<int>(kNoJapaneseFont.size()),
+                 kNoJapaneseFont.data());
+    box.Show(kNoJapaneseFont);
+    return false;
 }
 
 }  // namespace WindowFonts

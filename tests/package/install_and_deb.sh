@@ -31,7 +31,24 @@ for size in 48 128; do
 done
 e2e_log "desktop entry, metainfo and icons of $appId pass"
 
+# Free software throughout: the GPL's own text beside the source, and every place a
+# distribution or a software centre reads the licence from says the same.
+cmp -s "$(dirname "$0")/../../LICENSE" /usr/share/common-licenses/GPL-3 ||
+    e2e_fail "LICENSE is not the text of the GPL version 3"
+grep -q '<project_license>GPL-3.0-or-later AND OFL-1.1</project_license>' "$metainfo" ||
+    e2e_fail "the metainfo does not declare GPL-3.0-or-later"
+copyright=$PREFIX/share/doc/fendo/copyright
+grep -qx 'License: GPL-3+' "$copyright" || e2e_fail "the copyright file does not license the game GPL-3+"
+grep -q '/usr/share/common-licenses/GPL-3' "$copyright" || e2e_fail "the copyright file does not point at the GPL text"
+grep -qx 'License: OFL-1.1' "$copyright" && grep -q 'SIL OPEN FONT LICENSE Version 1.1' "$copyright" ||
+    e2e_fail "the copyright file lacks the licence of the compiled-in font"
+
 PATH=$PREFIX/games:$PATH package_start launcher fendo
+# On X11 desktops match the running window to its menu entry by its class.
+wmClass=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+windowClass=$(xprop -id "$GAME_WINDOW" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\(.*\)"$/\1/p')
+[[ -n $wmClass && $windowClass == "$wmClass" ]] ||
+    e2e_fail "the window's X11 class '$windowClass' is not the entry's StartupWMClass '$wmClass'"
 package_stop
 
 packages=$WORK/packages
@@ -46,9 +63,11 @@ e2e_log "made $(basename "$deb") and $(basename "$tarball")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6multimedia6 libc6 fonts-ipafont-gothic; do
+for needed in libqt6widgets6 libqt6multimedia6 libc6 fonts-liberation fonts-dejavu-core; do
     [[ $depends == *"$needed"* ]] || e2e_fail "the .deb does not depend on $needed"
 done
+[[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] ||
+    e2e_fail "the .deb does not recommend qt6-wayland, so Wayland desktops get XWayland"
 echo "--- files the .deb installs"
 dpkg-deb -c "$deb" | awk '$NF !~ /\/$/ { print $NF }' | sed 's|^\./|/|'
 tar -tzf "$tarball" >"$WORK/tarball.list" || e2e_fail "the .tar.gz cannot be read"

@@ -15,7 +15,6 @@
 
 namespace {
 
-
 class GameWindowTest : public fakes::GameFixture {
 protected:
     std::unique_ptr<GameWindow> window;
@@ -31,7 +30,8 @@ protected:
 
     QString Text(const char* label) { return window->Label(label)->text(); }
     std::string Ini(const char* section, const char* key) {
-        return ProfileFile::ReadProfileString(section, key, "(none)", (appFolder / "fendo.ini").string());
+        return ProfileFile::ReadProfileString(section, key, "(none)",
+                                              (appFolder / "fendo.ini").string());
     }
     // Starts the game the way Main does, without entering its loop.
     void StartInWindow() {
@@ -70,13 +70,16 @@ TEST_F(GameWindowTest, Layout_FollowsTheTwipsGrid) {
         bool bold;
         const char* family;
     };
-    for (const Font& f : {Font{"lblHiScore", 11, false, "Liberation Sans"},
-                          Font{"lblPoints", 19, true, "Liberation Sans"},
-                          Font{"lblHits", 16, true, "Liberation Sans"},
-                          Font{"lblHPS", 13, true, "Liberation Sans"},
-                          Font{"lblStress", 16, true, "DejaVu Sans"},
-                          Font{"lblFendorData", 15, true, "IPAPGothic"},
-                          Font{"Label1", 12, false, "IPAPGothic"}}) {
+    const Font fonts[] = {
+        {"lblHiScore", 11, false, "Liberation Sans"},
+        {"lblPoints", 19, true, "Liberation Sans"},
+        {"lblHits", 16, true, "Liberation Sans"},
+        {"lblHPS", 13, true, "Liberation Sans"},
+        {"lblStress", 16, true, "DejaVu Sans"},
+        {"lblFendorData", 15, true, "Fendo UI Gothic"},
+        {"Label1", 12, false, "Fendo UI Gothic"},
+    };
+    for (const Font& f : fonts) {
         const QFont font = window->Label(f.label)->font();
         EXPECT_EQ(font.pixelSize(), f.pixels) << f.label;
         EXPECT_EQ(font.bold(), f.bold) << f.label;
@@ -253,8 +256,8 @@ TEST_F(GameWindowTest, Presses_CountOnlyInsideTheDrawingAreaNotOnItsFrame) {
         bool counts;
     };
     const Case cases[] = {
-        {{0, 0}, false},      {{1.9, 100}, false},  {{100, 1}, false},   {{402, 100}, false},
-        {{100, 202.5}, false}, {{403, 203}, false}, {{2, 2}, true},      {{401.9, 201.9}, true},
+        {{0, 0}, false},       {{1.9, 100}, false}, {{100, 1}, false}, {{402, 100}, false},
+        {{100, 202.5}, false}, {{403, 203}, false}, {{2, 2}, true},    {{401.9, 201.9}, true},
     };
     int expectedHits = 0;
     bool right = true;

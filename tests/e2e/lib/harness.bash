@@ -232,6 +232,24 @@ e2e_ini_value() {
         inSection && $1 == k { print $2; exit }' "$file"
 }
 
+# Pixels in which two pictures of the same size differ.
+e2e_different_pixels() {
+    compare -metric AE "$1" "$2" null: 2>&1 | awk '{ printf "%d", $1 }'
+}
+
+# A window's own pixels, taken once two grabs in a row agree, so a first
+# paint still on its way is not taken for the picture.
+e2e_grab() {
+    local -r window=$1 file=$2 deadline=$(e2e_deadline 10)
+    import -window "$window" "$file"
+    until import -window "$window" "$WORK/again.png" &&
+        [[ $(e2e_different_pixels "$file" "$WORK/again.png") == 0 ]]; do
+        e2e_before "$deadline" || e2e_fail "window $window never stopped changing"
+        mv "$WORK/again.png" "$file"
+        sleep 0.1
+    done
+}
+
 e2e_screenshot() {
     import -window root "$WORK/$1.png" 2>/dev/null && e2e_log "screenshot $1.png (kept if the test fails)"
 }
