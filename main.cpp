@@ -2,9 +2,9 @@
 #include <QSessionManager>
 
 #include "core/Game.h"
-#include "platform/AppFolder.h"
+#include "files/AppFolder.h"
+#include "files/SettingsLocation.h"
 #include "platform/SaveBeforeExit.h"
-#include "platform/SettingsLocation.h"
 #include "platform/StdRandom.h"
 #include "platform/SteadyClock.h"
 #include "platform/qt/ExitSignals.h"

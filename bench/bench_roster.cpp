@@ -7,7 +7,7 @@
 
 #include "bench/SilentWorld.h"
 #include "core/Game.h"
-#include "platform/AppFolder.h"
+#include "files/AppFolder.h"
 #include "platform/StdRandom.h"
 #include "platform/SteadyClock.h"
 #include "platform/Surface.h"

@@ -17,7 +17,7 @@
 #include "bench/SilentWorld.h"
 #include "core/Game.h"
 #include "core/RosterLayout.h"
-#include "platform/AppFolder.h"
+#include "files/AppFolder.h"
 #include "platform/StdRandom.h"
 #include "platform/SteadyClock.h"
 #include "platform/qt/QtEventPump.h"

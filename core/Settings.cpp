@@ -10,7 +10,7 @@
 #include <variant>
 
 #include "core/Game.h"
-#include "platform/ProfileFile.h"
+#include "files/ProfileFile.h"
 
 namespace game {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/IniEncoding.h"
-#include "platform/ProfileFile.h"
+#include "files/IniEncoding.h"
+#include "files/ProfileFile.h"
 
 namespace {
 

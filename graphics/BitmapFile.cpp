@@ -5,10 +5,10 @@
 #include <cstring>
 #include <new>
 
+#include "files/RegularFile.h"
 #include "graphics/DibFormat.h"
 #include "graphics/DibRle.h"
 #include "graphics/DibRows.h"
-#include "platform/RegularFile.h"
 
 namespace BitmapFile {
 namespace {

@@ -1,6 +1,6 @@
 #include "graphics/SheetNames.h"
 
-#include "platform/AppFolder.h"
+#include "files/AppFolder.h"
 
 namespace SheetNames {
 namespace {

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <numbers>
 
-#include "platform/WaveFile.h"
+#include "files/WaveFile.h"
 
 namespace platform {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "fakes/Files.h"
 #include "fakes/HostileFiles.h"
-#include "platform/ProfileFile.h"
+#include "files/ProfileFile.h"
 
 namespace testsupport {
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/TrailingSeparator.h"
-#include "platform/AppFolder.h"
+#include "files/AppFolder.h"
+#include "files/TrailingSeparator.h"
 
 namespace {
 

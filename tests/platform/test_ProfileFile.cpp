@@ -1,4 +1,4 @@
-#include "platform/ProfileFile.h"
+#include "files/ProfileFile.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

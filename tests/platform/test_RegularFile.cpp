@@ -1,4 +1,4 @@
-#include "platform/RegularFile.h"
+#include "files/RegularFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/SettingsLocation.h"
+#include "files/SettingsLocation.h"
 
 #include <gtest/gtest.h>
 #include <sched.h>

@@ -1,4 +1,4 @@
-#include "platform/TemporaryFile.h"
+#include "files/TemporaryFile.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fakes/HostileFiles.h"
-#include "platform/WaveFile.h"
+#include "files/WaveFile.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
-#include "platform/ProfileFile.h"
+#include "files/ProfileFile.h"
 #include "platform/SaveBeforeExit.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "fakes/SettingsFolder.h"
-#include "platform/ProfileFile.h"
+#include "files/ProfileFile.h"
 
 namespace {
 

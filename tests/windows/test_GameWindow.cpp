@@ -10,7 +10,7 @@
 
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
-#include "platform/ProfileFile.h"
+#include "files/ProfileFile.h"
 #include "windows/GameWindow.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "platform/AppFolder.h"
+#include "files/AppFolder.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "platform/TrailingSeparator.h"
+#include "files/TrailingSeparator.h"
 
 namespace platform {
 

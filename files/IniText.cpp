@@ -1,4 +1,4 @@
-#include "platform/IniText.h"
+#include "files/IniText.h"
 
 #include <algorithm>
 #include <cstddef>

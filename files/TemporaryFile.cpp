@@ -1,4 +1,4 @@
-#include "platform/TemporaryFile.h"
+#include "files/TemporaryFile.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -11,7 +11,7 @@
 #include <charconv>
 #include <memory>
 
-#include "platform/UniqueFd.h"
+#include "files/UniqueFd.h"
 
 namespace platform {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/AppFolder.h"
+#include "files/AppFolder.h"
 
 namespace platform {
 

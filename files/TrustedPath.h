@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/UniqueFd.h"
+#include "files/UniqueFd.h"
 
 namespace platform {
 

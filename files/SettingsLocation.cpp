@@ -1,4 +1,4 @@
-#include "platform/SettingsLocation.h"
+#include "files/SettingsLocation.h"
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -17,10 +17,10 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/AtomicFile.h"
-#include "platform/ProfileFile.h"
-#include "platform/TemporaryFile.h"
-#include "platform/TrailingSeparator.h"
+#include "files/AtomicFile.h"
+#include "files/ProfileFile.h"
+#include "files/TemporaryFile.h"
+#include "files/TrailingSeparator.h"
 
 namespace platform {
 namespace {

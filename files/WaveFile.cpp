@@ -1,4 +1,4 @@
-#include "platform/WaveFile.h"
+#include "files/WaveFile.h"
 
 #include <algorithm>
 #include <array>
@@ -6,8 +6,8 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/G711.h"
-#include "platform/RegularFile.h"
+#include "files/G711.h"
+#include "files/RegularFile.h"
 
 namespace platform {
 namespace {

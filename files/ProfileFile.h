@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/AtomicFile.h"
-#include "platform/IniEncoding.h"
+#include "files/AtomicFile.h"
+#include "files/IniEncoding.h"
 
 // Private-profile (INI) files: sections in [brackets], key=value lines,
 // ';' comments. Names are matched without regard to case.

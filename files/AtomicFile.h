@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/TrustedPath.h"
-#include "platform/UniqueFd.h"
+#include "files/TrustedPath.h"
+#include "files/UniqueFd.h"
 
 // Whole-file access for small files that must never be left half written.
 // Symbolic links are followed only as FollowTrustedLinks allows; any other

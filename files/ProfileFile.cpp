@@ -1,10 +1,10 @@
-#include "platform/ProfileFile.h"
+#include "files/ProfileFile.h"
 
 #include <cstddef>
 #include <optional>
 #include <utility>
 
-#include "platform/IniText.h"
+#include "files/IniText.h"
 
 namespace ProfileFile {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/IniEncoding.h"
+#include "files/IniEncoding.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "platform/TrustedPath.h"
+#include "files/TrustedPath.h"
 
 #include <fcntl.h>
 #include <unistd.h>

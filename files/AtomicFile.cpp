@@ -1,4 +1,4 @@
-#include "platform/AtomicFile.h"
+#include "files/AtomicFile.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -14,7 +14,7 @@
 #include <thread>
 #include <utility>
 
-#include "platform/TemporaryFile.h"
+#include "files/TemporaryFile.h"
 
 namespace platform {
 namespace {
