@@ -1,9 +1,9 @@
 #include "characters/Fendor.h"
 
+#include "arithmetic/CheckedMath.h"
+#include "arithmetic/RandomInt.h"
 #include "characters/FendorNames.h"
 #include "characters/FendorTexts.h"
-#include "platform/CheckedMath.h"
-#include "platform/RandomInt.h"
 
 using platform::CheckedAdd;
 using platform::CheckedDiv;

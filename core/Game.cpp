@@ -1,7 +1,7 @@
 #include <cassert>
 
+#include "arithmetic/CheckedMath.h"
 #include "core/Game.h"
-#include "platform/CheckedMath.h"
 
 namespace game {
 

@@ -1,5 +1,5 @@
+#include "arithmetic/CheckedMath.h"
 #include "core/Game.h"
-#include "platform/CheckedMath.h"
 
 using platform::CheckedAdd;
 using platform::CheckedDiv;

@@ -1,9 +1,9 @@
 #include <string>
 
+#include "arithmetic/CheckedMath.h"
+#include "arithmetic/RandomInt.h"
 #include "core/Game.h"
 #include "core/Texts.h"
-#include "platform/CheckedMath.h"
-#include "platform/RandomInt.h"
 
 using platform::CheckedAdd;
 using platform::CheckedDiv;

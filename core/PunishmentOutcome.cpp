@@ -1,9 +1,9 @@
 #include <string>
 
+#include "arithmetic/CheckedMath.h"
 #include "characters/FendorTexts.h"
 #include "core/Game.h"
 #include "core/Texts.h"
-#include "platform/CheckedMath.h"
 
 using platform::CheckedAdd;
 using platform::CheckedDiv;

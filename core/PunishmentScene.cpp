@@ -1,8 +1,8 @@
+#include "arithmetic/CheckedMath.h"
+#include "arithmetic/RandomInt.h"
 #include "core/Game.h"
-#include "graphics/SheetNames.h"
 #include "graphics/MaskedBlit.h"
-#include "platform/CheckedMath.h"
-#include "platform/RandomInt.h"
+#include "graphics/SheetNames.h"
 
 using platform::CheckedAdd;
 using platform::CheckedMul;
@@ -67,12 +67,12 @@ void Game::PlayPunch(std::string_view sceneLetter, int32_t durationMs) {
 
         const int32_t trailX = CheckedSub(rowX, CheckedMul(kStepWidth, k - 1));
         MaskedBlit::BlitTransparent(g.PlayField->hDC(), trailX, rowY, cellWidth, sheetHeight,
-                                   g.PunchSheet->hDC(), cellWidth, 0,
-                                   SheetNames::kTransparentColour);
+                                    g.PunchSheet->hDC(), cellWidth, 0,
+                                    SheetNames::kTransparentColour);
         if (k <= 3) {
             const int32_t fistX = CheckedSub(rowX, CheckedMul(kStepWidth, k));
             MaskedBlit::BlitTransparent(g.PlayField->hDC(), fistX, rowY, cellWidth, sheetHeight,
-                                       g.PunchSheet->hDC(), 0, 0, SheetNames::kTransparentColour);
+                                        g.PunchSheet->hDC(), 0, 0, SheetNames::kTransparentColour);
         }
         world.clock.Sleep(kStepPauseMs);
         g.PlayField->Refresh();

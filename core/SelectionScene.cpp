@@ -1,11 +1,11 @@
 #include <string>
 
+#include "arithmetic/CheckedMath.h"
+#include "arithmetic/RandomInt.h"
 #include "core/Game.h"
 #include "core/RosterLayout.h"
-#include "graphics/SheetNames.h"
 #include "graphics/MaskedBlit.h"
-#include "platform/CheckedMath.h"
-#include "platform/RandomInt.h"
+#include "graphics/SheetNames.h"
 
 namespace game {
 namespace {
@@ -52,8 +52,7 @@ void Game::DrawRoster() {
 }
 
 void Game::DrawFendorPart(platform::Surface& dest, platform::Surface& source, int32_t part,
-                          int32_t twitchPart, int32_t amplitude, int32_t anchorX,
-                          int32_t anchorY) {
+                          int32_t twitchPart, int32_t amplitude, int32_t anchorX, int32_t anchorY) {
     int32_t x = anchorX;
     int32_t y = anchorY;
     int32_t a = amplitude;

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "arithmetic/CheckedMath.h"
 #include "graphics/VectorClones.h"
-#include "platform/CheckedMath.h"
 
 namespace MaskedBlit {
 namespace {

@@ -34,12 +34,12 @@ flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined
 # object is rebuilt when its source or any header beside it is newer.
 mkdir -p "$build/obj"
 objects=()
-for src in "$root"/platform/*.cpp "$root"/files/*.cpp "$root"/graphics/*.cpp; do
+for src in "$root"/platform/*.cpp "$root"/arithmetic/*.cpp "$root"/files/*.cpp "$root"/graphics/*.cpp; do
     dir="$(dirname "$src")"
     obj="$build/obj/$(basename "$dir")_$(basename "${src%.cpp}").o"
     stale=0
     [ "$obj" -nt "$src" ] || stale=1
-    for header in "$root"/platform/*.h "$root"/files/*.h "$root"/graphics/*.h; do
+    for header in "$root"/platform/*.h "$root"/arithmetic/*.h "$root"/files/*.h "$root"/graphics/*.h; do
         [ "$obj" -nt "$header" ] || stale=1
     done
     if [ $stale -eq 1 ]; then

@@ -6,8 +6,8 @@
 
 #include "ui_GameWindow.h"
 
+#include "arithmetic/Rounding.h"
 #include "core/Game.h"
-#include "platform/Rounding.h"
 #include "windows/PictureBox.h"
 #include "windows/StatusTexts.h"
 
@@ -90,9 +90,9 @@ void GameWindow::ShowScores() {
     if (game_.IsGameOver()) {
         return;
     }
-    const StatusTexts::Scores scores = StatusTexts::ForScores(
-        game_.GetPoints(), game_.GetHiScore(), game_.GetMaxKnockOutScore(),
-        game_.GetMaxHits(), game_.GetHitCount());
+    const StatusTexts::Scores scores =
+        StatusTexts::ForScores(game_.GetPoints(), game_.GetHiScore(), game_.GetMaxKnockOutScore(),
+                               game_.GetMaxHits(), game_.GetHitCount());
     ui_->lblPoints->setText(Text(scores.points));
     ui_->lblHiScore->setText(Text(scores.hiScore));
     ui_->lblMaxKOScore->setText(Text(scores.maxKnockOut));

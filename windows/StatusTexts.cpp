@@ -1,7 +1,7 @@
 #include "windows/StatusTexts.h"
 
+#include "arithmetic/Rounding.h"
 #include "core/GameState.h"
-#include "platform/Rounding.h"
 
 namespace StatusTexts {
 namespace {
@@ -22,8 +22,8 @@ Scores ForScores(int32_t points, int32_t hiScore, int32_t maxKnockOut, int32_t m
         .points = Number(points) + " pts",
         .hiScore = "HiSc: " + Number(hiScore) + " pts",
         .maxKnockOut = "MaxKO: " + Number(maxKnockOut) + " pts",
-        .maxHits = "MaxHits: " + Number(maxHits) + " hits (" +
-                   Number(HitsPerSecond(maxHits)) + " hps)",
+        .maxHits =
+            "MaxHits: " + Number(maxHits) + " hits (" + Number(HitsPerSecond(maxHits)) + " hps)",
         .hits = Number(hitCount) + " Hits",
         .hitsPerSecond = Number(HitsPerSecond(hitCount)) + "hps (hits per sec.)",
     };

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/CheckedMath.h"
+#include "arithmetic/CheckedMath.h"
 
 namespace platform {
 namespace {

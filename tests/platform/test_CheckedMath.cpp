@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "platform/CheckedMath.h"
+#include "arithmetic/CheckedMath.h"
+#include "arithmetic/Rounding.h"
 #include "platform/Clock.h"
-#include "platform/Rounding.h"
 
 namespace {
 

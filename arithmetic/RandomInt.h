@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "arithmetic/Rounding.h"
 #include "platform/Random.h"
-#include "platform/Rounding.h"
 
 namespace platform {
 

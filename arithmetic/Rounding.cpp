@@ -1,8 +1,8 @@
-#include "platform/Rounding.h"
+#include "arithmetic/Rounding.h"
 
 #include <cmath>
 
-#include "platform/CheckedMath.h"
+#include "arithmetic/CheckedMath.h"
 
 namespace platform {
 

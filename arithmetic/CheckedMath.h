@@ -17,21 +17,24 @@ void SetOverflowHandler(OverflowHandler handler);
 template <std::signed_integral T>
 T CheckedAdd(T a, T b) {
     T r;
-    if (__builtin_add_overflow(a, b, &r)) OverflowError("add");
+    if (__builtin_add_overflow(a, b, &r))
+        OverflowError("add");
     return r;
 }
 
 template <std::signed_integral T>
 T CheckedSub(T a, T b) {
     T r;
-    if (__builtin_sub_overflow(a, b, &r)) OverflowError("subtract");
+    if (__builtin_sub_overflow(a, b, &r))
+        OverflowError("subtract");
     return r;
 }
 
 template <std::signed_integral T>
 T CheckedMul(T a, T b) {
     T r;
-    if (__builtin_mul_overflow(a, b, &r)) OverflowError("multiply");
+    if (__builtin_mul_overflow(a, b, &r))
+        OverflowError("multiply");
     return r;
 }
 
@@ -39,8 +42,10 @@ T CheckedMul(T a, T b) {
 // program just as an overflow does.
 template <std::signed_integral T>
 T CheckedDiv(T a, T b) {
-    if (b == 0) OverflowError("division by zero");
-    if (a == std::numeric_limits<T>::min() && b == -1) OverflowError("divide");
+    if (b == 0)
+        OverflowError("division by zero");
+    if (a == std::numeric_limits<T>::min() && b == -1)
+        OverflowError("divide");
     return static_cast<T>(a / b);
 }
 

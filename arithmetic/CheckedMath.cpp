@@ -1,4 +1,4 @@
-#include "platform/CheckedMath.h"
+#include "arithmetic/CheckedMath.h"
 
 #include <atomic>
 #include <cstdio>
