@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "graphics/MaskedBlit.h"
 #include "graphics/BgrRows.h"
 #include "graphics/BitmapFile.h"
 #include "graphics/DibFormat.h"
 #include "graphics/DibRows.h"
-#include "platform/Surface.h"
+#include "graphics/MaskedBlit.h"
+#include "graphics/Surface.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "bench/SilentWorld.h"
 #include "core/Game.h"
 #include "files/AppFolder.h"
+#include "graphics/Surface.h"
 #include "platform/StdRandom.h"
 #include "platform/SteadyClock.h"
-#include "platform/Surface.h"
 
 namespace {
 

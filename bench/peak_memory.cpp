@@ -11,7 +11,7 @@
 #include <string>
 
 #include "graphics/BitmapFile.h"
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 #include "platform/qt/QtSound.h"
 
 namespace {

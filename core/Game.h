@@ -9,7 +9,7 @@
 #include "core/GameState.h"
 #include "core/Services.h"
 #include "graphics/BitmapFile.h"
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 
 namespace game {
 

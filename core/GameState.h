@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "characters/Fendor.h"
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 
 namespace game {
 

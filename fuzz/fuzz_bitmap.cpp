@@ -1,12 +1,12 @@
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <algorithm>
 #include <optional>
 #include <span>
 
 #include "graphics/BitmapFile.h"
 #include "graphics/DibFormat.h"
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 
 namespace {
 

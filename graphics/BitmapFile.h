@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 
 namespace BitmapFile {
 

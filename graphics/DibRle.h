@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graphics/DibFormat.h"
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 
 namespace dib {
 

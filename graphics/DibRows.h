@@ -2,7 +2,7 @@
 
 #include "graphics/BgrRows.h"
 #include "graphics/DibFormat.h"
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 
 namespace dib {
 

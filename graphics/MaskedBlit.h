@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 
 namespace MaskedBlit {
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "core/Game.h"
+#include "graphics/Surface.h"
 #include "platform/EventPump.h"
-#include "platform/Surface.h"
 
 class QLabel;
 

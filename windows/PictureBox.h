@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 
 // Shows a surface inside a sunken two-pixel border and reports key and mouse
 // events in the surface's own pixel coordinates.

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 
 // A borderless picture that keeps what is drawn into it, sized to the widget
 // as the form lays it out. It takes no input of its own.

@@ -10,7 +10,7 @@
 #include "core/Game.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/TestBitmaps.h"
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 
 namespace fakes {
 

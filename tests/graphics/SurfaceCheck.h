@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 
 namespace surfacetest {
 

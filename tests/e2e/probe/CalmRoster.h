@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 #include "tests/e2e/probe/PlayFieldGrab.h"
 
 namespace probe {

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "graphics/BitmapFile.h"
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 
 namespace probe {
 
@@ -14,7 +14,7 @@ char GuessScene(const FieldPixels& field, const std::string& dataFolder) {
                                                  platform::Surface(kFieldWidth, kFieldHeight)};
     for (size_t i = 0; i < kLetters.size(); ++i) {
         BitmapFile::LoadBitmapFile(dataFolder + "/default_" + kLetters[i] + ".bmp",
-                                          &backgrounds[i]);
+                                   &backgrounds[i]);
     }
     // Only pixels where the three pictures all differ tell them apart. Figures
     // and punches cover some of those; whichever picture still owns most of

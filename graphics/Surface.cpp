@@ -1,4 +1,4 @@
-#include "platform/Surface.h"
+#include "graphics/Surface.h"
 
 #include <algorithm>
 #include <cassert>
