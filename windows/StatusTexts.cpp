@@ -1,7 +1,7 @@
 #include "windows/StatusTexts.h"
 
 #include "arithmetic/Rounding.h"
-#include "core/GameState.h"
+#include "core/HitsPerSecond.h"
 
 namespace StatusTexts {
 namespace {
@@ -12,20 +12,16 @@ std::string Number(int32_t value) {
 
 }  // namespace
 
-int32_t HitsPerSecond(int32_t hits) {
-    return hits / (game::kPunishmentMs / 1000);
-}
-
 Scores ForScores(int32_t points, int32_t hiScore, int32_t maxKnockOut, int32_t maxHits,
                  int32_t hitCount) {
     return Scores{
         .points = Number(points) + " pts",
         .hiScore = "HiSc: " + Number(hiScore) + " pts",
         .maxKnockOut = "MaxKO: " + Number(maxKnockOut) + " pts",
-        .maxHits =
-            "MaxHits: " + Number(maxHits) + " hits (" + Number(HitsPerSecond(maxHits)) + " hps)",
+        .maxHits = "MaxHits: " + Number(maxHits) + " hits (" +
+                   Number(game::HitsPerSecond(maxHits)) + " hps)",
         .hits = Number(hitCount) + " Hits",
-        .hitsPerSecond = Number(HitsPerSecond(hitCount)) + "hps (hits per sec.)",
+        .hitsPerSecond = Number(game::HitsPerSecond(hitCount)) + "hps (hits per sec.)",
     };
 }
 

@@ -18,9 +18,6 @@ struct Scores {
 Scores ForScores(int32_t points, int32_t hiScore, int32_t maxKnockOut, int32_t maxHits,
                  int32_t hitCount);
 
-// A beating lasts six seconds, so a sixth of its hits is its hits per second.
-int32_t HitsPerSecond(int32_t hits);
-
 // The red bar's width for a stress of 0..200 over a frame of frameWidth.
 int StressBarWidth(int frameWidth, int32_t stress);
 

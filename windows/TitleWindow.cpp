@@ -7,9 +7,9 @@
 #include <QScreen>
 
 #include "core/Game.h"
+#include "core/HitsPerSecond.h"
 #include "platform/qt/KeyMap.h"
 #include "ui_TitleWindow.h"
-#include "windows/StatusTexts.h"
 #include "windows/TitleTexts.h"
 
 namespace {
@@ -90,7 +90,7 @@ void TitleWindow::Form_Load() {
     ui_->lblHiScore->setText(Number(game_.GetHiScore()) + QStringLiteral(" pts"));
     ui_->lblMaxKOScore->setText(Number(game_.GetMaxKnockOutScore()) + QStringLiteral(" pts"));
     ui_->lblMaxHits->setText(Number(game_.GetMaxHits()) + QStringLiteral(" Hits"));
-    ui_->lblHPS->setText(Number(StatusTexts::HitsPerSecond(game_.GetMaxHits())) + QStringLiteral(" hps"));
+    ui_->lblHPS->setText(Number(game::HitsPerSecond(game_.GetMaxHits())) + QStringLiteral(" hps"));
 
     int32_t mode = game_.GetInputMode();
     // A hand-edited file may hold a mode this window has no option for.
