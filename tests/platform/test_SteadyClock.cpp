@@ -19,9 +19,9 @@ TEST(SteadyClock, MicrosecondsUntilEndsExactlyWhenTheCounterReachesTheDeadline) 
         const int32_t deadline = now + ahead;
         const int64_t wait = clock.MicrosecondsUntil(deadline);
         // However long this thread was held up between the two readings.
-        const auto heldUp = std::chrono::duration_cast<std::chrono::microseconds>(
-                                steady_clock::now() - before)
-                                .count();
+        const auto heldUp =
+            std::chrono::duration_cast<std::chrono::microseconds>(steady_clock::now() - before)
+                .count();
         EXPECT_GT(wait + heldUp, (ahead - 1) * 1000) << ahead;
         EXPECT_LE(wait, ahead * 1000) << ahead;
         std::this_thread::sleep_for(std::chrono::microseconds(clock.MicrosecondsUntil(deadline)));
@@ -30,6 +30,13 @@ TEST(SteadyClock, MicrosecondsUntilEndsExactlyWhenTheCounterReachesTheDeadline) 
     const int32_t now = clock.timeGetTime();
     EXPECT_EQ(clock.MicrosecondsUntil(now), 0);
     EXPECT_EQ(clock.MicrosecondsUntil(now - 3), 0);
+}
+
+TEST(Clock, ElapsedIsRightAcrossTheCounterWrap) {
+    EXPECT_EQ(platform::ElapsedMs(5, 2), 3);
+    EXPECT_EQ(platform::ElapsedMs(-2147483639, 2147483637), 20);
+    EXPECT_EQ(platform::ElapsedMs(-3, -10), 7);
+    EXPECT_EQ(platform::ElapsedMs(2, 5), -3);
 }
 
 }  // namespace

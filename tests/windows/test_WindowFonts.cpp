@@ -21,6 +21,13 @@
 
 namespace {
 
+// Every window test of this executable sees the fonts the program registers when it starts.
+class WindowFontsEnvironment final : public ::testing::Environment {
+    void SetUp() override { WindowFonts::RegisterSubstitutes(); }
+};
+const ::testing::Environment* const kWindowFonts =
+    ::testing::AddGlobalTestEnvironment(new WindowFontsEnvironment);
+
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -4,8 +4,6 @@
 #include <limits>
 
 #include "arithmetic/CheckedMath.h"
-#include "arithmetic/Rounding.h"
-#include "platform/Clock.h"
 
 namespace {
 
@@ -45,33 +43,6 @@ TEST(CheckedMathDeathTest, AHandlerThatReturnsCannotLetTheProgramGoOn) {
             CheckedAdd<int32_t>(kMax32, 1);
         },
         "overflow");
-}
-
-TEST(Rounding, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(platform::RoundHalfEven(0.5), 0);
-    EXPECT_EQ(platform::RoundHalfEven(1.5), 2);
-    EXPECT_EQ(platform::RoundHalfEven(2.5), 2);
-    EXPECT_EQ(platform::RoundHalfEven(-0.5), 0);
-    EXPECT_EQ(platform::RoundHalfEven(-1.5), -2);
-    EXPECT_EQ(platform::RoundHalfEven(-2.5), -2);
-    EXPECT_EQ(platform::RoundHalfEven(0.5000001), 1);
-    EXPECT_EQ(platform::RoundHalfEven(2.4999999), 2);
-    EXPECT_EQ(platform::RoundHalfEven(-3.7), -4);
-    EXPECT_EQ(platform::RoundHalfEven(2147483647.4), kMax32);
-    EXPECT_EQ(platform::RoundHalfEven(-2147483648.4), kMin32);
-}
-
-TEST(RoundingDeathTest, ValuesBeyondThirtyTwoBitsOverflow) {
-    EXPECT_DEATH(platform::RoundHalfEven(2147483647.5), "overflow");
-    EXPECT_DEATH(platform::RoundHalfEven(-2147483648.6), "overflow");
-    EXPECT_DEATH(platform::RoundHalfEven(std::numeric_limits<double>::quiet_NaN()), "overflow");
-}
-
-TEST(Clock, ElapsedIsRightAcrossTheCounterWrap) {
-    EXPECT_EQ(platform::ElapsedMs(5, 2), 3);
-    EXPECT_EQ(platform::ElapsedMs(kMin32 + 9, kMax32 - 10), 20);
-    EXPECT_EQ(platform::ElapsedMs(-3, -10), 7);
-    EXPECT_EQ(platform::ElapsedMs(2, 5), -3);
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "core/Game.h"
 #include "core/GameState.h"
 #include "core/RosterLayout.h"
-#include "core/Game.h"
 #include "fakes/GameFixture.h"
 
 namespace {

@@ -5,7 +5,6 @@
 
 namespace {
 
-
 class PunishmentSceneTest : public fakes::GameFixture {
 protected:
     void SetUp() override {

@@ -5,7 +5,6 @@
 
 namespace {
 
-
 class MainCycleTest : public fakes::GameFixture {};
 
 TEST_F(MainCycleTest, InitGame_ResetsTheRunningGameButKeepsRecordsAndControls) {

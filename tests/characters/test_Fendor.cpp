@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "characters/FendorNames.h"
 #include "characters/Fendor.h"
+#include "characters/FendorNames.h"
 #include "fakes/FakePlatform.h"
 
 namespace {

@@ -2,14 +2,11 @@
 
 #include <QApplication>
 
-#include "windows/WindowFonts.h"
-
-// The window tests need one application object for all of them.
+// The tests of the Qt side and of the windows need one application object for all of them.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    WindowFonts::RegisterSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -5,7 +5,6 @@
 
 namespace {
 
-
 constexpr int16_t kLeft = 1;
 constexpr int16_t kRight = 2;
 constexpr int16_t kMiddle = 4;
@@ -92,8 +91,8 @@ TEST_F(InputDecisionTest, KeyboardOnly_LettersPickTheirSlotWherever) {
 
 TEST_F(InputDecisionTest, MouseOnly_CountsAlternatingButtonsOnly) {
     BeginBeating(0);
-    EXPECT_TRUE(game->DecideInput(kLeft));  // the first hit may be either button
-    EXPECT_FALSE(game->DecideInput(kLeft));   // the same button twice does not count
+    EXPECT_TRUE(game->DecideInput(kLeft));   // the first hit may be either button
+    EXPECT_FALSE(game->DecideInput(kLeft));  // the same button twice does not count
     EXPECT_TRUE(game->DecideInput(kRight));
     EXPECT_FALSE(game->DecideInput(kArrowLeft));  // keys do nothing in this mode
     EXPECT_FALSE(game->DecideInput(kMiddle));
