@@ -26,26 +26,26 @@ int main(int argc, char* argv[]) {
     // program ends only when the title window closes for good.
     app.setQuitOnLastWindowClosed(false);
     platform::InstallQtOverflowHandler();
-    WindowFonts::RegisterSubstitutes();
+    windows::window_fonts::RegisterSubstitutes();
 
     platform::SteadyClock clock;
     platform::StdRandom random;
     platform::QtEventPump pump(clock);
     platform::QtMessageBox messages([] { return QApplication::activeWindow(); });
-    WindowFonts::CheckReadable(WindowFonts::UiCharacters(), messages);
+    windows::window_fonts::CheckReadable(windows::window_fonts::UiCharacters(), messages);
     platform::QtSound sound;
-    const std::string appFolder = platform::AppFolder();
+    const std::string appFolder = files::AppFolder();
 
     // With no place for the settings file the results last this session only.
     game::Game game(
-        {clock, random, pump, messages, sound, appFolder, platform::SettingsFilePath(appFolder)});
+        {clock, random, pump, messages, sound, appFolder, files::SettingsFilePath(appFolder)});
     // A session can end the program without closing a window: a signal, a
     // session manager's quit, a lost display. The results are saved first.
     platform::SaveBeforeExit saveBeforeExit([&game] { game.SaveSettings(game.SettingsPath()); });
     platform::ExitSignals exitSignals;
     QObject::connect(&app, &QGuiApplication::commitDataRequest,
                      [](QSessionManager&) { platform::SaveBeforeExit::Now(); });
-    Program program(game, pump);
+    windows::Program program(game, pump);
     program.onQuit = [] { QCoreApplication::quit(); };
     program.Start();
     return QApplication::exec();

@@ -6,7 +6,7 @@
 
 #include "platform/SaveBeforeExit.h"
 
-namespace platform {
+namespace arithmetic {
 namespace {
 
 [[noreturn]] void PrintAndAbort(std::string_view what) {
@@ -26,10 +26,10 @@ void SetOverflowHandler(OverflowHandler handler) {
 void OverflowError(std::string_view what) {
     // The operation that overflowed has assigned nothing, so the results in
     // memory are whole: keep them before the program stops.
-    SaveBeforeExit::Now();
+    platform::SaveBeforeExit::Now();
     g_handler.load()(what);
     // A handler that returns would let a wrong value into play.
     PrintAndAbort(what);
 }
 
-}  // namespace platform
+}  // namespace arithmetic

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string_view>
 
-namespace platform {
+namespace arithmetic {
 
 // The game's integers trap on overflow instead of wrapping. The default
 // handler prints the error and aborts; the application installs one that
@@ -57,4 +57,4 @@ To CheckedNarrow(From value) {
     return static_cast<To>(value);
 }
 
-}  // namespace platform
+}  // namespace arithmetic

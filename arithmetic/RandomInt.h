@@ -5,12 +5,12 @@
 #include "arithmetic/Rounding.h"
 #include "platform/Random.h"
 
-namespace platform {
+namespace arithmetic {
 
 // round(Rnd x n), halves to even: 0..n, with both ends half as likely as
 // each value between them. Every random integer of the game is made so.
-inline int32_t RandomUpTo(Random& random, double n) {
+inline int32_t RandomUpTo(platform::Random& random, double n) {
     return RoundHalfEven(static_cast<double>(random.Rnd()) * n);
 }
 
-}  // namespace platform
+}  // namespace arithmetic

@@ -4,7 +4,7 @@
 
 #include "arithmetic/CheckedMath.h"
 
-namespace platform {
+namespace arithmetic {
 
 int32_t RoundHalfEven(double value) {
     if (!(value > -2147483648.5 && value < 2147483647.5)) {
@@ -22,4 +22,4 @@ int32_t RoundHalfEven(double value) {
     return static_cast<int32_t>(result);
 }
 
-}  // namespace platform
+}  // namespace arithmetic

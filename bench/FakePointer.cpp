@@ -3,6 +3,8 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
+namespace bench {
+
 FakePointer::FakePointer() : display_(XOpenDisplay(nullptr)) {}
 
 FakePointer::~FakePointer() {
@@ -26,3 +28,5 @@ void FakePointer::ClickLeft() {
     XTestFakeButtonEvent(display_, 1, False, CurrentTime);
     XSync(display_, False);
 }
+
+}  // namespace bench

@@ -1,5 +1,9 @@
 #pragma once
 
+struct _XDisplay;
+
+namespace bench {
+
 // The X server's pointer, moved and clicked through XTest as a player's mouse
 // would be. Kept apart from Qt code: Xlib's macros clash with Qt's names.
 class FakePointer {
@@ -17,5 +21,7 @@ public:
     void ClickLeft();
 
 private:
-    struct _XDisplay* display_;
+    _XDisplay* display_;
 };
+
+}  // namespace bench

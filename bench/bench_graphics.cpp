@@ -62,14 +62,14 @@ void Race(benchmark::State& state, int batch, Ours ours, const std::array<const 
 }
 
 // A sheet like the game's: figures on a white ground.
-platform::Surface SpriteSheet(int32_t width, int32_t height) {
-    platform::Surface sheet(width, height, kWhite);
+graphics::Surface SpriteSheet(int32_t width, int32_t height) {
+    graphics::Surface sheet(width, height, kWhite);
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
             if ((x * 7 + y * 3) % 10 < 6) {
                 sheet.SetPixel(
                     x, y,
-                    platform::RGB(static_cast<uint8_t>(x * 5), static_cast<uint8_t>(y * 9), 0x40));
+                    graphics::RGB(static_cast<uint8_t>(x * 5), static_cast<uint8_t>(y * 9), 0x40));
             }
         }
     }
@@ -77,7 +77,7 @@ platform::Surface SpriteSheet(int32_t width, int32_t height) {
 }
 
 struct SdlSurface {
-    explicit SdlSurface(const platform::Surface& from)
+    explicit SdlSurface(const graphics::Surface& from)
         : surface(SDL_CreateRGBSurfaceWithFormat(0, from.Width(), from.Height(), 32,
                                                  SDL_PIXELFORMAT_RGB888)) {
         for (int32_t y = 0; y < from.Height(); ++y) {
@@ -94,8 +94,8 @@ struct SdlSurface {
 void BM_BlitTransparent(benchmark::State& state) {
     const int32_t width = static_cast<int32_t>(state.range(0));
     const int32_t height = static_cast<int32_t>(state.range(1));
-    platform::Surface sheet = SpriteSheet(160, 64);
-    platform::Surface field(kFieldWidth, kFieldHeight, 0x336699);
+    graphics::Surface sheet = SpriteSheet(160, 64);
+    graphics::Surface field(kFieldWidth, kFieldHeight, 0x336699);
 
     SdlSurface sdlSheet(sheet);
     SdlSurface sdlField(field);
@@ -104,7 +104,7 @@ void BM_BlitTransparent(benchmark::State& state) {
                     SDL_MapRGB(sdlSheet.surface->format, 255, 255, 255));
 
     const auto ours = [&] {
-        MaskedBlit::BlitTransparent(field.hDC(), 120, 70, width, height, sheet.hDC(), 8, 3, kWhite);
+        graphics::BlitTransparent(field.hDC(), 120, 70, width, height, sheet.hDC(), 8, 3, kWhite);
     };
     const auto sdl = [&] {
         SDL_Rect from{8, 3, width, height};
@@ -163,13 +163,13 @@ void RaceInMemory(benchmark::State& state, const std::vector<uint8_t>& file, Our
 
 void BM_LoadBackground24(benchmark::State& state) {
     const std::vector<uint8_t> file = BackgroundFile();
-    platform::Surface field(kFieldWidth, kFieldHeight);
+    graphics::Surface field(kFieldWidth, kFieldHeight);
 
-    if (!BitmapFile::DrawBitmapBytes(file, field)) {
+    if (!graphics::DrawBitmapBytes(file, field)) {
         state.SkipWithError("our decoder refused the background");
         return;
     }
-    const auto ours = [&] { BitmapFile::DrawBitmapBytes(file, field); };
+    const auto ours = [&] { graphics::DrawBitmapBytes(file, field); };
     RaceInMemory(state, file, ours);
 }
 BENCHMARK(BM_LoadBackground24)->UseManualTime();
@@ -178,16 +178,16 @@ BENCHMARK(BM_LoadBackground24)->UseManualTime();
 // machine without the faster ones would widen them (0 portable, 1 SSE2,
 // 2 SSSE3, 3 AVX2); sets this machine lacks are skipped.
 void BM_LoadBackground24With(benchmark::State& state) {
-    const auto code = static_cast<dib::RowCode>(state.range(0));
-    if (!dib::MachineRuns(code)) {
+    const auto code = static_cast<graphics::dib::RowCode>(state.range(0));
+    if (!graphics::dib::MachineRuns(code)) {
         state.SkipWithError("this machine lacks the instruction set");
         return;
     }
     const std::vector<uint8_t> file = BackgroundFile();
-    platform::Surface field(kFieldWidth, kFieldHeight);
+    graphics::Surface field(kFieldWidth, kFieldHeight);
     const auto ours = [&] {
-        const std::optional<dib::Image> image = dib::ParseFile(file);
-        dib::DrawUncompressed(*image, field, code);
+        const std::optional<graphics::dib::Image> image = graphics::dib::ParseFile(file);
+        graphics::dib::DrawUncompressed(*image, field, code);
     };
     RaceInMemory(state, file, ours);
 }
@@ -204,9 +204,9 @@ void BM_LoadBackgroundFile24(benchmark::State& state) {
         state.SkipWithError("cannot write the background file");
         return;
     }
-    platform::Surface field(kFieldWidth, kFieldHeight);
+    graphics::Surface field(kFieldWidth, kFieldHeight);
     std::vector<uint8_t> copy(file.size());
-    BitmapFile::Loader loader;
+    graphics::BitmapLoader loader;
     const auto ours = [&] { loader.Load(path, &field); };
     const auto sdl = [&] {
         SDL_Surface* loaded = SDL_LoadBMP(path.c_str());

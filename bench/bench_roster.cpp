@@ -30,9 +30,9 @@ void RosterFrame(benchmark::State& state) {
     NoBoxes boxes;
     NoSound sound;
     // The rules under measure never touch the settings file.
-    game::Game game({clock, random, pump, boxes, sound, platform::AppFolder(), std::nullopt});
+    game::Game game({clock, random, pump, boxes, sound, files::AppFolder(), std::nullopt});
 
-    platform::Surface picMain(400, 200), picFendor(285, 69), picPunch(290, 58), picMirror(400, 200);
+    graphics::Surface picMain(400, 200), picFendor(285, 69), picPunch(290, 58), picMirror(400, 200);
     game.InitGame(picMain, picFendor, picPunch, picMirror);
 
     constexpr size_t kFrameBytes = 400 * 200 * 4 + 36 * 16 * 16 * 4;

@@ -53,7 +53,8 @@ int64_t NsPast(int64_t nowNs, int32_t deadlineMs) {
 // that misbehaves, each game closed as soon as its beating is on screen.
 class Pacing {
 public:
-    Pacing(game::Game& game, GameWindow& window, PictureBox& field, FakePointer& pointer)
+    Pacing(game::Game& game, windows::GameWindow& window, windows::PictureBox& field,
+           bench::FakePointer& pointer)
         : game_(game), window_(window), field_(field), pointer_(pointer) {}
 
     bool Done() const { return clickNs_.size() >= kClicks; }
@@ -70,9 +71,9 @@ private:
     void PickLater(int32_t slot);
 
     game::Game& game_;
-    GameWindow& window_;
-    PictureBox& field_;
-    FakePointer& pointer_;
+    windows::GameWindow& window_;
+    windows::PictureBox& field_;
+    bench::FakePointer& pointer_;
     std::mt19937 jitter_{12345};
     std::vector<int64_t> slowLateNs_;
     std::vector<int64_t> fastLateNs_;
@@ -132,8 +133,9 @@ void Pacing::SteerRoster(game::GameState& g) {
 
 void Pacing::PickLater(int32_t slot) {
     const game::Point anchor = game::RosterAnchor(slot);
-    const QPoint inWindow = field_.mapTo(
-        &window_, QPoint(PictureBox::kBorder + anchor.x + 9, PictureBox::kBorder + anchor.y + 24));
+    const QPoint inWindow =
+        field_.mapTo(&window_, QPoint(windows::PictureBox::kBorder + anchor.x + 9,
+                                      windows::PictureBox::kBorder + anchor.y + 24));
     pointer_.MoveTo(static_cast<unsigned long>(window_.winId()), inWindow.x(), inWindow.y());
     pickPending_ = true;
     // Anywhere in the frame's wait, as a player's click would land.
@@ -170,7 +172,7 @@ void Pacing::Report() const {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    FakePointer pointer;
+    bench::FakePointer pointer;
     if (!pointer.IsOpen()) {
         std::fputs("frame_pacing: cannot open the display\n", stderr);
         return 1;
@@ -181,10 +183,10 @@ int main(int argc, char** argv) {
     platform::QtEventPump pump(clock);
     NoBoxes boxes;
     NoSound sound;
-    game::Game game({clock, random, pump, boxes, sound, platform::AppFolder(),
+    game::Game game({clock, random, pump, boxes, sound, files::AppFolder(),
                      settingsFolder.filePath(QStringLiteral("fendo.ini")).toStdString()});
-    GameWindow window(game, pump);
-    auto* field = window.findChild<PictureBox*>(QStringLiteral("picMain"));
+    windows::GameWindow window(game, pump);
+    auto* field = window.findChild<windows::PictureBox*>(QStringLiteral("picMain"));
     Pacing pacing(game, window, *field, pointer);
     window.PlayFieldSurface().SetRefreshHook([&pacing] { pacing.OnShown(); });
 

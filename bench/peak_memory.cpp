@@ -17,9 +17,9 @@
 namespace {
 
 int DrawSheet(const std::string& path, int frames) {
-    platform::Surface field(400, 200, 0x336699);
+    graphics::Surface field(400, 200, 0x336699);
     for (int i = 0; i < frames; ++i) {
-        BitmapFile::LoadBitmapFile(path, &field);
+        graphics::LoadBitmapFile(path, &field);
     }
     std::printf("sheet: %d loads, top-left pixel %06x\n", frames, field.Pixel(0, 0));
     return 0;

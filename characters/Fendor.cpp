@@ -5,18 +5,20 @@
 #include "characters/FendorNames.h"
 #include "characters/FendorTexts.h"
 
-using platform::CheckedAdd;
-using platform::CheckedDiv;
-using platform::CheckedMul;
-using platform::CheckedSub;
-using platform::RandomUpTo;
+namespace characters {
+
+using arithmetic::CheckedAdd;
+using arithmetic::CheckedDiv;
+using arithmetic::CheckedMul;
+using arithmetic::CheckedSub;
+using arithmetic::RandomUpTo;
 
 Fendor::Fendor(platform::Random& random, platform::MessageBox& messages)
     : random_(random), messages_(messages) {}
 
 void Fendor::Create() {
     const int32_t index = RandomUpTo(random_, 32.0);
-    name_ = std::string(FendorTables::FendorNames.at(static_cast<size_t>(index)));
+    name_ = std::string(FendorNames.at(static_cast<size_t>(index)));
     lv_ = 1;
     sense_ = RandomUpTo(random_, 9.0) + 1;
     miss_ = 0;
@@ -66,7 +68,7 @@ bool Fendor::Attack() const {
 
 std::string Fendor::GetFendorData() const {
     std::string text = name_;
-    text += FendorTexts::kLevelTag;
+    text += fendor_texts::kLevelTag;
     text += std::to_string(lv_);
     return text;
 }
@@ -85,12 +87,14 @@ void Fendor::LvUp(bool graduationNotice, int32_t increase) {
 }
 
 void Fendor::Graduate() {
-    messages_.Show(name_ + std::string(FendorTexts::kGraduated));
+    messages_.Show(name_ + std::string(fendor_texts::kGraduated));
     Create();
-    messages_.Show(name_ + std::string(FendorTexts::kEnrolled));
+    messages_.Show(name_ + std::string(fendor_texts::kEnrolled));
 }
 
 int32_t Fendor::PointsCalc(int32_t hits) const {
     const int32_t perHit = CheckedMul(CheckedMul(lv_, 2), missTime_);
     return CheckedDiv(CheckedMul(perHit, CheckedMul(hits, 6)), miss_);
 }
+
+}  // namespace characters

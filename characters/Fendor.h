@@ -6,6 +6,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 
+namespace characters {
+
 // One pupil of the school: a name, a level, a trait, and from time to time a
 // misdeed that lasts six roster frames. Graduation past level 100 turns the
 // object into a newly enrolled Fendor in place.
@@ -53,3 +55,5 @@ private:
     int32_t miss_ = 0;
     int32_t missTime_ = 0;
 };
+
+}  // namespace characters

@@ -1,6 +1,6 @@
 #include "characters/FendorNames.h"
 
-namespace FendorTables {
+namespace characters {
 
 const std::array<std::string_view, 33> FendorNames = {
     "エリュフォード", "シルキリ",       "リェム",         "ロウ",         "ディリウス",
@@ -12,4 +12,4 @@ const std::array<std::string_view, 33> FendorNames = {
     "アトイル",       "イエプニュス",   "ポチ",
 };
 
-}  // namespace FendorTables
+}  // namespace characters

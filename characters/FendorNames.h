@@ -3,9 +3,9 @@
 #include <array>
 #include <string_view>
 
-namespace FendorTables {
+namespace characters {
 
 // Indexed by round(Rnd x 32), so the first and last names come up half as often.
 extern const std::array<std::string_view, 33> FendorNames;
 
-}  // namespace FendorTables
+}  // namespace characters

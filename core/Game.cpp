@@ -7,7 +7,7 @@ namespace game {
 
 Game::Game(Services services) : world_(std::move(services)) {}
 
-Fendor& Game::FendorAt(int32_t slot) {
+characters::Fendor& Game::FendorAt(int32_t slot) {
     assert(slot >= 0 && slot < kRosterSize);
     auto& fendor = state_.Fendors.at(static_cast<size_t>(slot));
     assert(fendor.has_value());
@@ -28,10 +28,10 @@ int32_t Game::GetPunishKey(int32_t index) const {
 void Game::SetPunishKey(int32_t index, int32_t keyCode) {
     switch (index) {
         case 0:
-            state_.PunishKeyL = platform::CheckedNarrow<int16_t>(keyCode);
+            state_.PunishKeyL = arithmetic::CheckedNarrow<int16_t>(keyCode);
             break;
         case 1:
-            state_.PunishKeyR = platform::CheckedNarrow<int16_t>(keyCode);
+            state_.PunishKeyR = arithmetic::CheckedNarrow<int16_t>(keyCode);
             break;
         default:
             break;

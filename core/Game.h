@@ -32,8 +32,8 @@ public:
     Game& operator=(const Game&) = delete;
 
     // Main cycle
-    void InitGame(platform::Surface& picMain, platform::Surface& picFendor,
-                  platform::Surface& picPunch, platform::Surface& picMirror);
+    void InitGame(graphics::Surface& picMain, graphics::Surface& picFendor,
+                  graphics::Surface& picPunch, graphics::Surface& picMirror);
     void GameTick();
     void AdjustFrameDelay(int32_t delta);
     int32_t ClampedStress();
@@ -43,7 +43,7 @@ public:
 
     // Selection scene
     void DrawRoster();
-    void DrawFendorPart(platform::Surface& dest, platform::Surface& source, int32_t part,
+    void DrawFendorPart(graphics::Surface& dest, graphics::Surface& source, int32_t part,
                         int32_t twitchPart, int32_t amplitude, int32_t anchorX, int32_t anchorY);
     std::string SlotInfoAt(int32_t x, int32_t y);
 
@@ -53,7 +53,7 @@ public:
     void EndPunishment();
 
     // Sheets and settings
-    void LoadSheet(platform::Surface* target, std::string_view sheetName);
+    void LoadSheet(graphics::Surface* target, std::string_view sheetName);
     // The first load takes the file as it is. A later one keeps the higher of
     // each best result held and stored, and the stored control settings only
     // when the last save wrote them, so a save that failed loses nothing.
@@ -84,7 +84,7 @@ public:
     // The whole record, for tests and tools that set up a position directly.
     GameState& State() { return state_; }
     const GameState& State() const { return state_; }
-    Fendor& FendorAt(int32_t slot);
+    characters::Fendor& FendorAt(int32_t slot);
 
 private:
     int32_t Now() const;
@@ -100,7 +100,7 @@ private:
 
     Services world_;
     GameState state_;
-    BitmapFile::Loader sheets_;
+    graphics::BitmapLoader sheets_;
     int32_t burstDepth_ = 0;
     bool settingsLoaded_ = false;
     bool lastSaveWritten_ = false;

@@ -21,11 +21,11 @@ inline constexpr int32_t kKeyboardOnly = 2;
 // The running game's record. The numbers are the ones the player sees or the
 // settings file keeps, at the widths they are kept in.
 struct GameState {
-    std::array<std::optional<Fendor>, kRosterSize> Fendors;
-    platform::Surface* PlayField = nullptr;
-    platform::Surface* FendorSheet = nullptr;
-    platform::Surface* PunchSheet = nullptr;
-    platform::Surface* MirrorBuffer = nullptr;
+    std::array<std::optional<characters::Fendor>, kRosterSize> Fendors;
+    graphics::Surface* PlayField = nullptr;
+    graphics::Surface* FendorSheet = nullptr;
+    graphics::Surface* PunchSheet = nullptr;
+    graphics::Surface* MirrorBuffer = nullptr;
 
     bool AnimPhase = false;
     int32_t HitCount = 0;

@@ -1,11 +1,12 @@
 #include "arithmetic/CheckedMath.h"
 #include "core/Game.h"
 
-using platform::CheckedAdd;
-using platform::CheckedDiv;
-using platform::CheckedSub;
-
 namespace game {
+
+using arithmetic::CheckedAdd;
+using arithmetic::CheckedDiv;
+using arithmetic::CheckedSub;
+
 namespace {
 
 constexpr int16_t kLeftButton = 1;
@@ -51,7 +52,7 @@ bool Game::StartPunishment(int16_t code) {
         return false;
     }
 
-    Fendor& fendor = FendorAt(g.SelectedSlot);
+    characters::Fendor& fendor = FendorAt(g.SelectedSlot);
     g.TargetGuilty = fendor.Attack();
     const std::string_view scene = g.TargetGuilty ? "b" : "f";
     if (g.TargetGuilty && fendor.Lv() <= CheckedDiv(g.Points, kPointsPerReliefLevel)) {
@@ -90,7 +91,7 @@ bool Game::CountHit(int16_t code) {
 
     g.LastHitInput = code;
     g.HitCount = CheckedAdd(g.HitCount, 1);
-    const Fendor& fendor = FendorAt(g.SelectedSlot);
+    const characters::Fendor& fendor = FendorAt(g.SelectedSlot);
     // Recomputed from the start of the punishment, never accumulated.
     g.Points = CheckedAdd(g.PointsAtStart, fendor.PointsCalc(g.HitCount));
     if (!g.NoStressRelief) {

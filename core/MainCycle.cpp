@@ -5,12 +5,13 @@
 #include "core/Game.h"
 #include "core/Texts.h"
 
-using platform::CheckedAdd;
-using platform::CheckedDiv;
-using platform::CheckedMul;
+namespace game {
+
+using arithmetic::CheckedAdd;
+using arithmetic::CheckedDiv;
+using arithmetic::CheckedMul;
 using platform::ElapsedMs;
 
-namespace game {
 namespace {
 
 constexpr int32_t kStartFrameDelayMs = 500;
@@ -34,7 +35,7 @@ int32_t Game::MsSincePhaseStart() const {
 }
 
 int32_t Game::RandomUpTo(double n) {
-    return platform::RandomUpTo(world_.random, n);
+    return arithmetic::RandomUpTo(world_.random, n);
 }
 
 // The roster frame lasts until more than FrameDelayMs have passed, unless a
@@ -55,8 +56,8 @@ void Game::RaiseStressUnderJudge() {
     g.Stress = CheckedAdd(g.StressAtStart, CheckedDiv(CheckedMul(elapsed, rise), kPunishmentMs));
 }
 
-void Game::InitGame(platform::Surface& picMain, platform::Surface& picFendor,
-                    platform::Surface& picPunch, platform::Surface& picMirror) {
+void Game::InitGame(graphics::Surface& picMain, graphics::Surface& picFendor,
+                    graphics::Surface& picPunch, graphics::Surface& picMirror) {
     GameState& g = state_;
     world_.random.Randomize();
 
@@ -157,9 +158,9 @@ void Game::ShowGameOver() {
     GameState& g = state_;
     const int32_t points = g.Points;
     g.GameOver = true;
-    std::string text(GameTexts::kGameOver);
+    std::string text(texts::kGameOver);
     text += std::to_string(points);
-    text += GameTexts::kPointsSuffix;
+    text += texts::kPointsSuffix;
     world_.messages.Show(text);
 }
 

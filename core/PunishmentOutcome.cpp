@@ -5,17 +5,17 @@
 #include "core/Game.h"
 #include "core/Texts.h"
 
-using platform::CheckedAdd;
-using platform::CheckedDiv;
-using platform::CheckedMul;
-using platform::CheckedSub;
-
 namespace game {
+
+using arithmetic::CheckedAdd;
+using arithmetic::CheckedDiv;
+using arithmetic::CheckedMul;
+using arithmetic::CheckedSub;
 
 void Game::SettleBeating() {
     GameState& g = state_;
     Services& world = world_;
-    Fendor& beaten = FendorAt(g.SelectedSlot);
+    characters::Fendor& beaten = FendorAt(g.SelectedSlot);
     const int32_t knockOutScore = beaten.PointsCalc(g.HitCount);
 
     // Records go in, and onto the disk, before the first box: closing or
@@ -37,17 +37,17 @@ void Game::SettleBeating() {
         SaveSettings(SettingsPath());
     }
 
-    std::string caption(GameTexts::kKnockOutCaption);
+    std::string caption(texts::kKnockOutCaption);
     caption += std::to_string(knockOutScore);
-    caption += GameTexts::kKnockOutCaptionSuffix;
-    world.messages.Show(beaten.Name() + std::string(GameTexts::kDied), caption);
+    caption += texts::kKnockOutCaptionSuffix;
+    world.messages.Show(beaten.Name() + std::string(texts::kDied), caption);
 
     for (int32_t slot = 0; slot < kRosterSize; ++slot) {
         FendorAt(slot).LvUp(true, 0);
     }
     beaten.Create();
-    world.messages.Show(std::string(GameTexts::kReplacement) + beaten.Name() +
-                        std::string(FendorTexts::kEnrolled));
+    world.messages.Show(std::string(texts::kReplacement) + beaten.Name() +
+                        std::string(characters::fendor_texts::kEnrolled));
 
     // The roster's pace moves a tenth of the way toward 50 ms per level.
     const int32_t level = beaten.Lv();
@@ -58,7 +58,7 @@ void Game::SettleBeating() {
 void Game::SettleJudgement() {
     GameState& g = state_;
     g.Stress = CheckedAdd(CheckedAdd(g.StressAtStart, CheckedDiv(g.StressAtStart, 4)), 15);
-    world_.messages.Show(GameTexts::kJudgePenalty);
+    world_.messages.Show(texts::kJudgePenalty);
 }
 
 void Game::EndPunishment() {

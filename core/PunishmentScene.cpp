@@ -4,11 +4,12 @@
 #include "graphics/MaskedBlit.h"
 #include "graphics/SheetNames.h"
 
-using platform::CheckedAdd;
-using platform::CheckedMul;
-using platform::CheckedSub;
-
 namespace game {
+
+using arithmetic::CheckedAdd;
+using arithmetic::CheckedMul;
+using arithmetic::CheckedSub;
+
 namespace {
 
 constexpr int32_t kStepsPerBurst = 4;
@@ -38,7 +39,7 @@ void Game::PlayPunch(std::string_view sceneLetter, int32_t durationMs) {
         return;
     }
 
-    world.sound.PlayAsync(SheetNames::PunchSoundPath(world.appFolder));
+    world.sound.PlayAsync(graphics::PunchSoundPath(world.appFolder));
 
     const int32_t r100 = RandomUpTo(100.0);
     const int32_t r70 = RandomUpTo(70.0);
@@ -66,13 +67,12 @@ void Game::PlayPunch(std::string_view sceneLetter, int32_t durationMs) {
         }
 
         const int32_t trailX = CheckedSub(rowX, CheckedMul(kStepWidth, k - 1));
-        MaskedBlit::BlitTransparent(g.PlayField->hDC(), trailX, rowY, cellWidth, sheetHeight,
-                                    g.PunchSheet->hDC(), cellWidth, 0,
-                                    SheetNames::kTransparentColour);
+        graphics::BlitTransparent(g.PlayField->hDC(), trailX, rowY, cellWidth, sheetHeight,
+                                  g.PunchSheet->hDC(), cellWidth, 0, graphics::kTransparentColour);
         if (k <= 3) {
             const int32_t fistX = CheckedSub(rowX, CheckedMul(kStepWidth, k));
-            MaskedBlit::BlitTransparent(g.PlayField->hDC(), fistX, rowY, cellWidth, sheetHeight,
-                                        g.PunchSheet->hDC(), 0, 0, SheetNames::kTransparentColour);
+            graphics::BlitTransparent(g.PlayField->hDC(), fistX, rowY, cellWidth, sheetHeight,
+                                      g.PunchSheet->hDC(), 0, 0, graphics::kTransparentColour);
         }
         world.clock.Sleep(kStepPauseMs);
         g.PlayField->Refresh();

@@ -34,9 +34,9 @@ void Game::DrawRoster() {
     int32_t twitchPart = 0;
     for (int32_t slot = 0; slot < kRosterSize; ++slot) {
         const Point anchor = RosterAnchor(slot);
-        Fendor& fendor = FendorAt(slot);
+        characters::Fendor& fendor = FendorAt(slot);
         fendor.DoFendo();
-        g.Stress = platform::CheckedAdd(g.Stress, fendor.Miss());
+        g.Stress = arithmetic::CheckedAdd(g.Stress, fendor.Miss());
         if (fendor.Miss() >= 1) {
             twitchPart = RandomUpTo(5.0);
         }
@@ -51,7 +51,7 @@ void Game::DrawRoster() {
     ClampedStress();
 }
 
-void Game::DrawFendorPart(platform::Surface& dest, platform::Surface& source, int32_t part,
+void Game::DrawFendorPart(graphics::Surface& dest, graphics::Surface& source, int32_t part,
                           int32_t twitchPart, int32_t amplitude, int32_t anchorX, int32_t anchorY) {
     int32_t x = anchorX;
     int32_t y = anchorY;
@@ -62,9 +62,9 @@ void Game::DrawFendorPart(platform::Surface& dest, platform::Surface& source, in
             a = -a;
         }
         if (RandomUpTo(1.0) == 0) {
-            x = platform::CheckedAdd(x, a);
+            x = arithmetic::CheckedAdd(x, a);
         } else {
-            y = platform::CheckedAdd(y, a);
+            y = arithmetic::CheckedAdd(y, a);
         }
     }
 
@@ -79,8 +79,8 @@ void Game::DrawFendorPart(platform::Surface& dest, platform::Surface& source, in
     }
     const int32_t sourceX = 32 * part + (state_.AnimPhase == frameFlag ? kPartSize : 0);
 
-    MaskedBlit::BlitTransparent(dest.hDC(), x, y, kPartSize, kPartSize, source.hDC(), sourceX, 0,
-                                SheetNames::kTransparentColour);
+    graphics::BlitTransparent(dest.hDC(), x, y, kPartSize, kPartSize, source.hDC(), sourceX, 0,
+                              graphics::kTransparentColour);
 }
 
 std::string Game::SlotInfoAt(int32_t x, int32_t y) {

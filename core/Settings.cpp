@@ -74,7 +74,7 @@ std::optional<T> Parse(std::string_view text) {
     return static_cast<T>(value);
 }
 
-std::optional<int64_t> Stored(const ProfileFile::Profile& file, const SettingKey& key) {
+std::optional<int64_t> Stored(const files::Profile& file, const SettingKey& key) {
     const std::optional<std::string> text = file.Value(key.section, key.key);
     if (!text) {
         return std::nullopt;
@@ -90,10 +90,10 @@ std::optional<int64_t> Stored(const ProfileFile::Profile& file, const SettingKey
 // Under the file's lock: what another copy saved since this one loaded is
 // read again, and the higher of each best is written and kept.
 bool SaveMerged(GameState& g, const std::string& iniPath) {
-    ProfileFile::ProfileUpdate file(iniPath);
+    files::ProfileUpdate file(iniPath);
     std::array<int64_t, kSettingKeys.size()> values{};
     std::array<std::string, kSettingKeys.size()> texts;
-    std::array<ProfileFile::ProfileEdit, kSettingKeys.size()> edits;
+    std::array<files::ProfileEdit, kSettingKeys.size()> edits;
     for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
         const SettingKey& key = kSettingKeys[i];
         values[i] = Held(g, key);
@@ -118,8 +118,7 @@ bool SaveMerged(GameState& g, const std::string& iniPath) {
 // survive that even when the file could not take them, and another copy's
 // better results count as soon as they are on disk.
 void Game::LoadSettings(const std::optional<std::string>& iniPath) {
-    const ProfileFile::Profile file =
-        iniPath ? ProfileFile::ReadProfile(*iniPath) : ProfileFile::Profile{};
+    const files::Profile file = iniPath ? files::ReadProfile(*iniPath) : files::Profile{};
     for (const SettingKey& key : kSettingKeys) {
         const std::optional<int64_t> stored = Stored(file, key);
         const int64_t held = Held(state_, key);

@@ -3,7 +3,7 @@
 #include <string_view>
 
 // Every message the game shows, in one place.
-namespace GameTexts {
+namespace game::texts {
 
 inline constexpr std::string_view kGameOver = "ゲームオーバー ";
 inline constexpr std::string_view kPointsSuffix = "pts";
@@ -14,4 +14,4 @@ inline constexpr std::string_view kReplacement = "代わりに";
 inline constexpr std::string_view kJudgePenalty =
     "無実のフェンドルを殴ってしまって裁判官に殴られストレスアップ";
 
-}  // namespace GameTexts
+}  // namespace game::texts

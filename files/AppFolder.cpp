@@ -5,7 +5,7 @@
 
 #include "files/TrailingSeparator.h"
 
-namespace platform {
+namespace files {
 
 std::string AppFolder() {
     std::error_code error;
@@ -19,4 +19,4 @@ std::string AppFolder() {
     return WithTrailingSeparator(error ? std::string{"."} : current.string());
 }
 
-}  // namespace platform
+}  // namespace files

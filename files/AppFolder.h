@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace platform {
+namespace files {
 
 inline constexpr char kPathSeparator = '/';
 
@@ -10,4 +10,4 @@ inline constexpr char kPathSeparator = '/';
 // separator, so callers can append a file name directly.
 std::string AppFolder();
 
-}  // namespace platform
+}  // namespace files

@@ -16,7 +16,7 @@
 
 #include "files/TemporaryFile.h"
 
-namespace platform {
+namespace files {
 namespace {
 
 using State = TrustedPath::State;
@@ -173,7 +173,7 @@ FileUpdate::FileUpdate(const std::string& path, std::size_t maxBytes)
 bool FileUpdate::Replace(std::string_view bytes) {
     const bool readable =
         contents_.state == FileState::kRead || contents_.state == FileState::kMissing;
-    return readable && bytes.size() <= maxBytes_ && platform::Replace(target_, bytes);
+    return readable && bytes.size() <= maxBytes_ && files::Replace(target_, bytes);
 }
 
-}  // namespace platform
+}  // namespace files

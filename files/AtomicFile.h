@@ -10,7 +10,7 @@
 // Whole-file access for small files that must never be left half written.
 // Symbolic links are followed only as FollowTrustedLinks allows; any other
 // link reads as an unreadable file and is never written through.
-namespace platform {
+namespace files {
 
 enum class FileState { kRead, kMissing, kTooLarge, kUnreadable };
 
@@ -66,4 +66,4 @@ private:
     FileContents contents_;
 };
 
-}  // namespace platform
+}  // namespace files

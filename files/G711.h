@@ -6,7 +6,7 @@
 // The two telephone codecs of G.711 store each sample as one byte on a
 // logarithmic scale. Widened to 16 bits they play like any other wave; the
 // tables hold the standard's reference decoding.
-namespace platform::g711 {
+namespace files::g711 {
 
 namespace detail {
 
@@ -38,4 +38,4 @@ constexpr std::array<int16_t, 256> Table() {
 inline constexpr std::array<int16_t, 256> kMuLawTo16Bit = detail::Table<detail::MuLaw>();
 inline constexpr std::array<int16_t, 256> kALawTo16Bit = detail::Table<detail::ALaw>();
 
-}  // namespace platform::g711
+}  // namespace files::g711

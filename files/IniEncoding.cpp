@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace platform::ini {
+namespace files::ini {
 namespace {
 
 constexpr std::string_view kLittleEndianMark = "\xFF\xFE";
@@ -122,4 +122,4 @@ std::optional<std::string> Encode(const DecodedText& decoded) {
     return out;
 }
 
-}  // namespace platform::ini
+}  // namespace files::ini

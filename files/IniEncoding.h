@@ -8,7 +8,7 @@
 // file that starts with a UTF-16 byte order mark as UTF-16, any other file
 // byte for byte; so does this, and it hands UTF-16 text on as UTF-8, keeping
 // every other file's bytes as they are.
-namespace platform::ini {
+namespace files::ini {
 
 enum class Encoding { kBytes, kUtf16Le, kUtf16Be };
 
@@ -24,4 +24,4 @@ std::optional<DecodedText> Decode(std::string_view bytes);
 // for and the text is not UTF-8. Encode(Decode(bytes)) gives the bytes back.
 std::optional<std::string> Encode(const DecodedText& decoded);
 
-}  // namespace platform::ini
+}  // namespace files::ini

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
-namespace platform::ini {
+namespace files::ini {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -226,4 +226,4 @@ std::optional<std::string> WithValue(std::string_view text, std::string_view sec
     return out;
 }
 
-}  // namespace platform::ini
+}  // namespace files::ini

@@ -11,7 +11,7 @@
 // a line whose first non-blank character is ';' is a comment. Names are
 // compared without regard to ASCII case, with blanks around them ignored.
 // Only the first section of a name counts, and within it the first key.
-namespace platform::ini {
+namespace files::ini {
 
 // The value of Entry in Section, with surrounding blanks and one pair of
 // matching quotes removed; nullopt when the section or the key is missing.
@@ -27,4 +27,4 @@ std::optional<std::string_view> FindValue(std::string_view text, std::string_vie
 std::optional<std::string> WithValue(std::string_view text, std::string_view section,
                                      std::string_view entry, std::string_view value);
 
-}  // namespace platform::ini
+}  // namespace files::ini

@@ -6,7 +6,7 @@
 
 #include "files/IniText.h"
 
-namespace ProfileFile {
+namespace files {
 namespace {
 
 // The Windows call copies into a buffer of this many characters, NUL
@@ -22,19 +22,17 @@ std::string AsReturnedFromBuffer(std::string_view text) {
 
 // A file that cannot be read, or is UTF-16 in name only, is left untouched:
 // Edited refuses, and every value reads as missing.
-Profile::Profile(const platform::FileContents& file) {
-    const bool read = file.state == platform::FileState::kRead;
-    std::optional<platform::ini::DecodedText> decoded =
-        read ? platform::ini::Decode(file.bytes) : std::nullopt;
-    editable_ = decoded.has_value() || file.state == platform::FileState::kMissing;
+Profile::Profile(const FileContents& file) {
+    const bool read = file.state == FileState::kRead;
+    std::optional<ini::DecodedText> decoded = read ? ini::Decode(file.bytes) : std::nullopt;
+    editable_ = decoded.has_value() || file.state == FileState::kMissing;
     if (decoded) {
         text_ = std::move(*decoded);
     }
 }
 
 std::optional<std::string> Profile::Value(std::string_view section, std::string_view entry) const {
-    const std::optional<std::string_view> value =
-        platform::ini::FindValue(text_.text, section, entry);
+    const std::optional<std::string_view> value = ini::FindValue(text_.text, section, entry);
     if (!value) {
         return std::nullopt;
     }
@@ -45,20 +43,20 @@ std::optional<std::string> Profile::Edited(std::span<const ProfileEdit> edits) c
     if (!editable_) {
         return std::nullopt;
     }
-    platform::ini::DecodedText edited = text_;
+    ini::DecodedText edited = text_;
     for (const ProfileEdit& edit : edits) {
         std::optional<std::string> updated =
-            platform::ini::WithValue(edited.text, edit.section, edit.entry, edit.value);
+            ini::WithValue(edited.text, edit.section, edit.entry, edit.value);
         if (!updated) {
             return std::nullopt;
         }
         edited.text = std::move(*updated);
     }
-    return platform::ini::Encode(edited);
+    return ini::Encode(edited);
 }
 
 Profile ReadProfile(const std::string& iniPath) {
-    return Profile{platform::ReadWholeFile(iniPath, kLargestProfileFile)};
+    return Profile{ReadWholeFile(iniPath, kLargestProfileFile)};
 }
 
 ProfileUpdate::ProfileUpdate(const std::string& iniPath)
@@ -88,4 +86,4 @@ bool WriteProfileStrings(const std::string& iniPath, std::span<const ProfileEdit
     return file.Commit(edits);
 }
 
-}  // namespace ProfileFile
+}  // namespace files

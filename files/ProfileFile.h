@@ -16,7 +16,7 @@
 // kLargestProfileFile is not ours to read or rewrite, so it reads as missing
 // and writing to it fails, leaving it as it is. No write makes a file longer
 // than that, so a file written here always reads back.
-namespace ProfileFile {
+namespace files {
 
 inline constexpr std::size_t kLargestProfileFile = std::size_t{1} << 20;
 
@@ -30,7 +30,7 @@ struct ProfileEdit {
 class Profile {
 public:
     Profile() = default;  // no file at all
-    explicit Profile(const platform::FileContents& file);
+    explicit Profile(const FileContents& file);
 
     // The value as ReadProfileString gives it; nullopt when the file, the
     // section or the key is missing or the file cannot be read.
@@ -44,7 +44,7 @@ public:
 
 private:
     bool editable_ = true;
-    platform::ini::DecodedText text_;
+    ini::DecodedText text_;
 };
 
 Profile ReadProfile(const std::string& iniPath);
@@ -65,7 +65,7 @@ public:
     bool Commit(std::span<const ProfileEdit> edits);
 
 private:
-    platform::FileUpdate file_;
+    FileUpdate file_;
     Profile current_;
 };
 
@@ -88,4 +88,4 @@ bool WriteProfileString(std::string_view section, std::string_view entry, std::s
 // writing nothing, when any one of them cannot be stored.
 bool WriteProfileStrings(const std::string& iniPath, std::span<const ProfileEdit> edits);
 
-}  // namespace ProfileFile
+}  // namespace files

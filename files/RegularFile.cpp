@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <limits>
 
-namespace platform {
+namespace files {
 
 RegularFile::RegularFile(const std::string& path) {
     // O_NONBLOCK: opening a pipe would otherwise wait for a writer, and some
@@ -71,4 +71,4 @@ bool RegularFile::ReadExactly(uint64_t offset, std::span<uint8_t> into) const {
     return got && *got == into.size();
 }
 
-}  // namespace platform
+}  // namespace files

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-namespace platform {
+namespace files {
 
 // A file opened for reading only if it is a regular file, and without ever
 // waiting: a pipe, a device, a socket or a folder at the path is refused as
@@ -40,4 +40,4 @@ private:
     uint64_t size_ = 0;
 };
 
-}  // namespace platform
+}  // namespace files

@@ -22,7 +22,7 @@
 #include "files/TemporaryFile.h"
 #include "files/TrailingSeparator.h"
 
-namespace platform {
+namespace files {
 namespace {
 
 constexpr char kDataFolderName[] = "fendo";
@@ -136,7 +136,7 @@ void SeedFrom(const std::string& programFolder, const std::string& target) {
         errno != ENOENT) {
         return;
     }
-    const FileContents seed = ReadWholeFile(source, ProfileFile::kLargestProfileFile);
+    const FileContents seed = ReadWholeFile(source, kLargestProfileFile);
     if (seed.state != FileState::kRead) {
         return;
     }
@@ -214,4 +214,4 @@ std::optional<std::string> SettingsFilePath(const std::string& appFolder) {
     return SettingsFilePath(appFolder, UserFoldersFromEnvironment());
 }
 
-}  // namespace platform
+}  // namespace files

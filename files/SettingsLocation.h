@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace files {
 
 inline constexpr char kSettingsFileName[] = "fendo.ini";
 
@@ -30,4 +30,4 @@ UserFolders UserFoldersFromEnvironment();
 std::optional<std::string> SettingsFilePath(const std::string& appFolder, const UserFolders& user);
 std::optional<std::string> SettingsFilePath(const std::string& appFolder);
 
-}  // namespace platform
+}  // namespace files

@@ -13,7 +13,7 @@
 
 #include "files/UniqueFd.h"
 
-namespace platform {
+namespace files {
 namespace {
 
 constexpr std::string_view kSuffix = ".tmp";
@@ -187,4 +187,4 @@ void RemoveStaleTemporaries(const std::string& target) {
     }
 }
 
-}  // namespace platform
+}  // namespace files

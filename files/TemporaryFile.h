@@ -8,7 +8,7 @@
 
 // New contents prepared beside the file they will replace. A temporary is
 // named "<target's name>.<pid>-<count>.tmp" in the target's folder.
-namespace platform {
+namespace files {
 
 // Writes the bytes, with the given permission bits when there are any, to a
 // synced file beside the target and returns its name, ready to be renamed
@@ -33,4 +33,4 @@ void RemoveStaleTemporaries(const std::string& target);
 // The folder part of a path: "." when it has none, "/" for the root.
 std::string FolderOf(const std::string& path);
 
-}  // namespace platform
+}  // namespace files

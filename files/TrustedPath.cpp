@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <string_view>
 
-namespace platform {
+namespace files {
 namespace {
 
 // As many as the kernel follows in one lookup.
@@ -128,4 +128,4 @@ TrustedPath FollowTrustedLinks(const std::string& path) {
     return out;
 }
 
-}  // namespace platform
+}  // namespace files

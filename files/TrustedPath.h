@@ -6,7 +6,7 @@
 
 #include "files/UniqueFd.h"
 
-namespace platform {
+namespace files {
 
 // Where a path leads when a symbolic link is followed only if the player (the
 // effective user) owns it, or root owns both it and the folder that holds it.
@@ -33,4 +33,4 @@ struct TrustedPath {
 
 TrustedPath FollowTrustedLinks(const std::string& path);
 
-}  // namespace platform
+}  // namespace files

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace platform {
+namespace files {
 
 // Owns one open file descriptor.
 class UniqueFd {
@@ -36,4 +36,4 @@ private:
     int fd_;
 };
 
-}  // namespace platform
+}  // namespace files

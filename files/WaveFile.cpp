@@ -9,7 +9,7 @@
 #include "files/G711.h"
 #include "files/RegularFile.h"
 
-namespace platform {
+namespace files {
 namespace {
 
 uint32_t Le32(const uint8_t* b) {
@@ -189,4 +189,4 @@ std::optional<WaveSound> ReadPlayableWave(const std::string& path) {
     return std::move(layout->format);
 }
 
-}  // namespace platform
+}  // namespace files

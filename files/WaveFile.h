@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace files {
 
 // The most sample data a playable file may carry: 8 MiB is some 47 seconds
 // of 16-bit stereo at 44.1 kHz, for a punch sound that lasts a fraction of a
@@ -43,4 +43,4 @@ struct WaveSound {
 // The file's sound if IsPlayableWave says yes, read with the same care.
 std::optional<WaveSound> ReadPlayableWave(const std::string& path);
 
-}  // namespace platform
+}  // namespace files

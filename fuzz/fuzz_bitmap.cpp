@@ -12,8 +12,8 @@ namespace {
 
 constexpr uint32_t kFill = 0x00C0FFEE;
 
-bool AllFill(const platform::Surface& surface) {
-    const uint32_t fill = platform::StoredFromColorRef(kFill);
+bool AllFill(const graphics::Surface& surface) {
+    const uint32_t fill = graphics::StoredFromColorRef(kFill);
     for (int32_t y = 0; y < surface.Height(); ++y) {
         for (int32_t x = 0; x < surface.Width(); ++x) {
             if (surface.ScanLine(y)[x] != fill) {
@@ -24,7 +24,7 @@ bool AllFill(const platform::Surface& surface) {
     return true;
 }
 
-bool AllOpaque(const platform::Surface& surface) {
+bool AllOpaque(const graphics::Surface& surface) {
     for (int32_t y = 0; y < surface.Height(); ++y) {
         for (int32_t x = 0; x < surface.Width(); ++x) {
             if ((surface.ScanLine(y)[x] >> 24) != 0xFFu) {
@@ -35,9 +35,7 @@ bool AllOpaque(const platform::Surface& surface) {
     return true;
 }
 
-}  // namespace
-
-bool SamePixels(const platform::Surface& a, const platform::Surface& b) {
+bool SamePixels(const graphics::Surface& a, const graphics::Surface& b) {
     for (int32_t y = 0; y < a.Height(); ++y) {
         for (int32_t x = 0; x < a.Width(); ++x) {
             if (a.ScanLine(y)[x] != b.ScanLine(y)[x]) {
@@ -51,24 +49,26 @@ bool SamePixels(const platform::Surface& a, const platform::Surface& b) {
 // What the file loader reads of a file is what the headers' extent says:
 // nothing of one they condemn or one shorter than `least`, and never past
 // `most`. That must draw exactly what the whole file draws.
-void CheckExtent(std::span<const uint8_t> file, bool drew, const platform::Surface& whole) {
-    const std::optional<dib::Extent> extent =
-        dib::FileExtent(file.first(std::min(file.size(), dib::kHeadSize)));
+void CheckExtent(std::span<const uint8_t> file, bool drew, const graphics::Surface& whole) {
+    const std::optional<graphics::dib::Extent> extent =
+        graphics::dib::FileExtent(file.first(std::min(file.size(), graphics::dib::kHeadSize)));
     if (!extent || file.size() < extent->least) {
         if (drew) {
             __builtin_trap();
         }
         return;
     }
-    if (extent->most > dib::kMaxFileBytes || extent->least > extent->most) {
+    if (extent->most > graphics::dib::kMaxFileBytes || extent->least > extent->most) {
         __builtin_trap();
     }
-    platform::Surface cut(whole.Width(), whole.Height(), kFill);
+    graphics::Surface cut(whole.Width(), whole.Height(), kFill);
     const size_t read = static_cast<size_t>(std::min<uint64_t>(file.size(), extent->most));
-    if (BitmapFile::DrawBitmapBytes(file.first(read), cut) != drew || !SamePixels(cut, whole)) {
+    if (graphics::DrawBitmapBytes(file.first(read), cut) != drew || !SamePixels(cut, whole)) {
         __builtin_trap();
     }
 }
+
+}  // namespace
 
 // Besides memory errors, checks the loader's promises: the same bytes get the
 // same verdict on any target, a refused file leaves its target untouched, a
@@ -77,10 +77,10 @@ void CheckExtent(std::span<const uint8_t> file, bool drew, const platform::Surfa
 // changes nothing.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::span<const uint8_t> file(data, size);
-    platform::Surface small(7, 5, kFill);
-    platform::Surface large(64, 48, kFill);
-    const bool drewSmall = BitmapFile::DrawBitmapBytes(file, small);
-    const bool drewLarge = BitmapFile::DrawBitmapBytes(file, large);
+    graphics::Surface small(7, 5, kFill);
+    graphics::Surface large(64, 48, kFill);
+    const bool drewSmall = graphics::DrawBitmapBytes(file, small);
+    const bool drewLarge = graphics::DrawBitmapBytes(file, large);
     if (drewSmall != drewLarge) {
         __builtin_trap();
     }

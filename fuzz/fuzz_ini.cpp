@@ -96,8 +96,8 @@ bool Holds(std::string_view text, char c) {
 // must end the way the input's lines end: no file of two encodings or two
 // kinds of line end.
 void CheckKeptItsForm(std::string_view input, const std::string& path) {
-    const std::optional<platform::ini::DecodedText> before = platform::ini::Decode(input);
-    const std::optional<platform::ini::DecodedText> after = platform::ini::Decode(ReadAll(path));
+    const std::optional<files::ini::DecodedText> before = files::ini::Decode(input);
+    const std::optional<files::ini::DecodedText> after = files::ini::Decode(ReadAll(path));
     Check(after && after->encoding == before->encoding, "the encoding changed");
     const bool crOnly = Holds(before->text, '\r') && !Holds(before->text, '\n');
     const bool lfOnly = Holds(before->text, '\n') && !Holds(before->text, '\r');
@@ -106,7 +106,7 @@ void CheckKeptItsForm(std::string_view input, const std::string& path) {
 }
 
 std::string Read(std::string_view section, std::string_view entry, const std::string& path) {
-    return ProfileFile::ReadProfileString(section, entry, kAbsent, path);
+    return files::ReadProfileString(section, entry, kAbsent, path);
 }
 
 }  // namespace
@@ -123,9 +123,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // A file that is UTF-16 in name only is never touched.
-    if (!platform::ini::Decode(input)) {
-        Check(!ProfileFile::WriteProfileString("Scores", "HiScore", "1", path),
-              "broken UTF-16 written");
+    if (!files::ini::Decode(input)) {
+        Check(!files::WriteProfileString("Scores", "HiScore", "1", path), "broken UTF-16 written");
         Check(ReadAll(path) == input, "broken UTF-16 changed");
         for (const Key& key : kSettings) {
             Check(Read(key.section, key.entry, path) == kAbsent, "broken UTF-16 read");
@@ -145,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string value = "v" + LineSafe(input.substr(size / 2), "", 64) + "v";
     const std::size_t chosen = size % kSettings.size();
     const Key& key = kSettings[chosen];
-    Check(ProfileFile::WriteProfileString(key.section, key.entry, value, path), "write refused");
+    Check(files::WriteProfileString(key.section, key.entry, value, path), "write refused");
     Check(Read(key.section, key.entry, path) == value, "written value does not read back");
     before[chosen] = value;
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
@@ -157,8 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // No settings key starts with 'k', so the settings must stay as they are.
     const std::string section = LineSafe(input, "", 24);
     const std::string entry = "k" + LineSafe(input.substr(size / 3), "=", 16);
-    Check(ProfileFile::WriteProfileString(section, entry, value, path),
-          "write with odd names refused");
+    Check(files::WriteProfileString(section, entry, value, path), "write with odd names refused");
     Check(Read(section, entry, path) == value, "value under odd names does not read back");
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
         Check(Read(kSettings[i].section, kSettings[i].entry, path) == before[i],
@@ -166,11 +164,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Both edits in one replace must give the bytes of the two writes above.
-    const std::array<ProfileFile::ProfileEdit, 2> edits = {{
+    const std::array<files::ProfileEdit, 2> edits = {{
         {key.section, key.entry, value},
         {section, entry, value},
     }};
-    Check(ProfileFile::WriteProfileStrings(BatchPath(), edits), "edits at once refused");
+    Check(files::WriteProfileStrings(BatchPath(), edits), "edits at once refused");
     Check(ReadAll(BatchPath()) == ReadAll(path), "edits at once differ from one at a time");
     CheckKeptItsForm(input, path);
     return 0;

@@ -7,7 +7,7 @@
 #include <immintrin.h>
 #endif
 
-namespace dib {
+namespace graphics::dib {
 namespace {
 
 constexpr uint32_t kOpaque = 0xFF000000u;
@@ -181,4 +181,4 @@ BgrRow BgrRowFor(RowCode code) {
     return RowPortable;
 }
 
-}  // namespace dib
+}  // namespace graphics::dib

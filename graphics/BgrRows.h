@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace dib {
+namespace graphics::dib {
 
 // The instruction sets a row of B, G, R triples can be widened with. Every
 // one gives the same words; they differ only in speed.
@@ -20,4 +20,4 @@ RowCode FastestRowCode();
 using BgrRow = void (*)(const uint8_t* src, uint32_t* dst, int32_t count);
 BgrRow BgrRowFor(RowCode code);
 
-}  // namespace dib
+}  // namespace graphics::dib

@@ -10,7 +10,7 @@
 #include "graphics/DibRle.h"
 #include "graphics/DibRows.h"
 
-namespace BitmapFile {
+namespace graphics {
 namespace {
 
 // The buffer is not zeroed first: every byte of it is read from the file or
@@ -19,7 +19,7 @@ namespace {
 // `room(size)` gives space for `size` bytes, or null.
 template <typename Room>
 std::optional<std::span<const uint8_t>> ReadWithin(const std::string& fileName, Room room) {
-    const platform::RegularFile file(fileName);
+    const files::RegularFile file(fileName);
     std::array<uint8_t, dib::kHeadSize> head;
     if (!file.IsOpen() || file.Size() < head.size() || !file.ReadExactly(0, head)) {
         return std::nullopt;
@@ -42,13 +42,13 @@ std::optional<std::span<const uint8_t>> ReadWithin(const std::string& fileName, 
     return bytes;
 }
 
-// The largest buffer a Loader keeps between loads; the largest sheet needs a quarter of it.
+// The largest buffer a BitmapLoader keeps between loads; the largest sheet needs a quarter of it.
 constexpr size_t kKeptBufferBytes = size_t{1} << 20;
 
 }  // namespace
 
-std::optional<FileBytes> ReadBitmapFile(const std::string& fileName) {
-    FileBytes bytes;
+std::optional<BitmapFileBytes> ReadBitmapFile(const std::string& fileName) {
+    BitmapFileBytes bytes;
     const auto read = ReadWithin(fileName, [&bytes](size_t size) {
         bytes.data.reset(new (std::nothrow) uint8_t[size]);
         bytes.size = size;
@@ -60,11 +60,11 @@ std::optional<FileBytes> ReadBitmapFile(const std::string& fileName) {
     return bytes;
 }
 
-void LoadBitmapFile(const std::string& fileName, platform::Surface* target) {
-    Loader().Load(fileName, target);
+void LoadBitmapFile(const std::string& fileName, Surface* target) {
+    BitmapLoader().Load(fileName, target);
 }
 
-uint8_t* Loader::Room(size_t size) {
+uint8_t* BitmapLoader::Room(size_t size) {
     if (size > capacity_) {
         buffer_.reset();
         capacity_ = 0;
@@ -74,7 +74,7 @@ uint8_t* Loader::Room(size_t size) {
     return buffer_.get();
 }
 
-void Loader::Load(const std::string& fileName, platform::Surface* target) {
+void BitmapLoader::Load(const std::string& fileName, Surface* target) {
     if (target == nullptr) {
         return;
     }
@@ -92,7 +92,7 @@ void Loader::Load(const std::string& fileName, platform::Surface* target) {
 // to colours its table lacks or runs an RLE stream past a line or the image
 // is refused whole: everything is checked before the first pixel is written,
 // so the target either gets the complete image or keeps what it had.
-bool DrawBitmapBytes(std::span<const uint8_t> file, platform::Surface& target) {
+bool DrawBitmapBytes(std::span<const uint8_t> file, Surface& target) {
     const std::optional<dib::Image> image = dib::ParseFile(file);
     if (!image) {
         return false;
@@ -113,4 +113,4 @@ bool DrawBitmapBytes(std::span<const uint8_t> file, platform::Surface& target) {
     return true;
 }
 
-}  // namespace BitmapFile
+}  // namespace graphics

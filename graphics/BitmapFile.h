@@ -8,12 +8,12 @@
 
 #include "graphics/Surface.h"
 
-namespace BitmapFile {
+namespace graphics {
 
 // Draws a Windows bitmap file at (0, 0) of target at the image's own size,
 // clipped to the target. A file that cannot be read or decoded leaves the
 // target as it was; nothing is reported. A null target does nothing.
-void LoadBitmapFile(const std::string& fileName, platform::Surface* target);
+void LoadBitmapFile(const std::string& fileName, Surface* target);
 
 // LoadBitmapFile for files loaded again and again, as the roster's background
 // is every frame: the read buffer is kept from one load to the next. Past
@@ -21,9 +21,9 @@ void LoadBitmapFile(const std::string& fileName, platform::Surface* target);
 // faulted in one by one and unmapped again, which costs several times the
 // decoding. A buffer larger than any sheet needs is let go after its load,
 // so one hostile file does not hold on to its megabytes.
-class Loader {
+class BitmapLoader {
 public:
-    void Load(const std::string& fileName, platform::Surface* target);
+    void Load(const std::string& fileName, Surface* target);
 
 private:
     uint8_t* Room(size_t size);
@@ -33,9 +33,9 @@ private:
 };
 
 // The same for a file already in memory. Returns whether anything was drawn.
-bool DrawBitmapBytes(std::span<const uint8_t> file, platform::Surface& target);
+bool DrawBitmapBytes(std::span<const uint8_t> file, Surface& target);
 
-struct FileBytes {
+struct BitmapFileBytes {
     std::unique_ptr<uint8_t[]> data;
     size_t size = 0;
     std::span<const uint8_t> bytes() const { return {data.get(), size}; }
@@ -46,6 +46,6 @@ struct FileBytes {
 // dib::kMaxFileBytes. Nothing for a file that is missing, is not a regular
 // file (a pipe, a device, a folder), cannot be read, or that its headers
 // alone condemn: shorter than they claim, or absurdly large.
-std::optional<FileBytes> ReadBitmapFile(const std::string& fileName);
+std::optional<BitmapFileBytes> ReadBitmapFile(const std::string& fileName);
 
-}  // namespace BitmapFile
+}  // namespace graphics

@@ -4,7 +4,7 @@
 #include <bit>
 #include <limits>
 
-namespace dib {
+namespace graphics::dib {
 namespace {
 
 constexpr size_t kFileHeaderSize = 14;
@@ -251,4 +251,4 @@ bool IndicesWithinTable(const Image& image) {
     }
 }
 
-}  // namespace dib
+}  // namespace graphics::dib

@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-namespace dib {
+namespace graphics::dib {
 
 enum class Compression : uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3 };
 
@@ -90,4 +90,4 @@ std::optional<Image> ParseFile(std::span<const uint8_t> file);
 // exists in its colour table (RLE streams are checked as they are walked).
 bool IndicesWithinTable(const Image& image);
 
-}  // namespace dib
+}  // namespace graphics::dib

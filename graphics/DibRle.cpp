@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace dib {
+namespace graphics::dib {
 namespace {
 
 constexpr uint8_t kEndOfLine = 0;
@@ -11,7 +11,7 @@ constexpr uint8_t kDelta = 2;
 
 // Where the walk writes, when it writes: the visible part of the image.
 struct Canvas {
-    platform::Surface* surface = nullptr;
+    Surface* surface = nullptr;
     int64_t cols = 0;
     int64_t rows = 0;
 };
@@ -104,7 +104,7 @@ bool RleStreamIsValid(const Image& image) {
     return Walk(image, Canvas{});
 }
 
-void DrawRle(const Image& image, platform::Surface& target) {
+void DrawRle(const Image& image, Surface& target) {
     const Canvas canvas{&target, std::min(image.width, target.Width()),
                         std::min(image.height, target.Height())};
     for (int64_t row = 0; row < canvas.rows; ++row) {
@@ -114,4 +114,4 @@ void DrawRle(const Image& image, platform::Surface& target) {
     Walk(image, canvas);
 }
 
-}  // namespace dib
+}  // namespace graphics::dib

@@ -4,11 +4,10 @@
 #include "graphics/DibFormat.h"
 #include "graphics/Surface.h"
 
-namespace dib {
+namespace graphics::dib {
 
 // Draws a checked uncompressed image at (0, 0), clipped to the target.
 // 24-bit rows are widened with `code`, which must be one the machine runs.
-void DrawUncompressed(const Image& image, platform::Surface& target,
-                      RowCode code = FastestRowCode());
+void DrawUncompressed(const Image& image, Surface& target, RowCode code = FastestRowCode());
 
-}  // namespace dib
+}  // namespace graphics::dib

@@ -7,7 +7,7 @@
 #include "arithmetic/CheckedMath.h"
 #include "graphics/VectorClones.h"
 
-namespace MaskedBlit {
+namespace graphics {
 namespace {
 
 using Words8 = uint32_t __attribute__((vector_size(32)));
@@ -79,15 +79,14 @@ void BlendRowsBackward(uint32_t* dest, std::ptrdiff_t destPitch, const uint32_t*
 
 }  // namespace
 
-void BlitTransparent(platform::DeviceContext destDc, int32_t x, int32_t y, int32_t width,
-                     int32_t height, platform::DeviceContext srcDc, int32_t srcX, int32_t srcY,
-                     uint32_t transparent) {
+void BlitTransparent(DeviceContext destDc, int32_t x, int32_t y, int32_t width, int32_t height,
+                     DeviceContext srcDc, int32_t srcX, int32_t srcY, uint32_t transparent) {
     // The size of a 24-bit copy of the rectangle must fit a 32-bit integer;
     // a rectangle that large stops the program before anything is drawn.
-    platform::CheckedMul(platform::CheckedMul(width, height), int32_t{3});
+    arithmetic::CheckedMul(arithmetic::CheckedMul(width, height), int32_t{3});
 
-    platform::Surface* const dest = destDc.surface;
-    const platform::Surface* const src = srcDc.surface;
+    Surface* const dest = destDc.surface;
+    const Surface* const src = srcDc.surface;
     if (dest == nullptr || src == nullptr || width <= 0 || height <= 0) {
         return;
     }
@@ -97,7 +96,7 @@ void BlitTransparent(platform::DeviceContext destDc, int32_t x, int32_t y, int32
         return;
     }
 
-    const uint32_t key = platform::StoredFromColorRef(transparent) & kColourBits;
+    const uint32_t key = StoredFromColorRef(transparent) & kColourBits;
     const std::ptrdiff_t destPitch = dest->Width();
     const std::ptrdiff_t srcPitch = src->Width();
     uint32_t* destStart = dest->ScanLine(y + rows.first) + (x + cols.first);
@@ -116,4 +115,4 @@ void BlitTransparent(platform::DeviceContext destDc, int32_t x, int32_t y, int32
     }
 }
 
-}  // namespace MaskedBlit
+}  // namespace graphics

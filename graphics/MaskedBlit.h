@@ -4,14 +4,13 @@
 
 #include "graphics/Surface.h"
 
-namespace MaskedBlit {
+namespace graphics {
 
 // Copies a width x height rectangle from the source at (srcX, srcY) to the
 // destination at (x, y), leaving the destination untouched wherever the source
 // pixel is exactly `transparent` (0x00BBGGRR). Both rectangles are clipped to
 // their surfaces; nothing outside the target rectangle changes.
-void BlitTransparent(platform::DeviceContext destDc, int32_t x, int32_t y, int32_t width,
-                     int32_t height, platform::DeviceContext srcDc, int32_t srcX, int32_t srcY,
-                     uint32_t transparent);
+void BlitTransparent(DeviceContext destDc, int32_t x, int32_t y, int32_t width, int32_t height,
+                     DeviceContext srcDc, int32_t srcX, int32_t srcY, uint32_t transparent);
 
-}  // namespace MaskedBlit
+}  // namespace graphics

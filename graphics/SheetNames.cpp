@@ -2,7 +2,7 @@
 
 #include "files/AppFolder.h"
 
-namespace SheetNames {
+namespace graphics {
 namespace {
 
 constexpr std::string_view kSpriteSet = "default";
@@ -10,7 +10,7 @@ constexpr std::string_view kSpriteSet = "default";
 std::string DataFolder(std::string_view appFolder) {
     std::string path(appFolder);
     path += "fdata";
-    path += platform::kPathSeparator;
+    path += files::kPathSeparator;
     return path;
 }
 
@@ -26,14 +26,14 @@ std::string PunchSoundPath(std::string_view appFolder) {
     // Built from the folder without its trailing separator, as the sound
     // always was: a root folder still yields a single separator.
     std::string_view folder = appFolder;
-    if (!folder.empty() && folder.back() == platform::kPathSeparator) {
+    if (!folder.empty() && folder.back() == files::kPathSeparator) {
         folder.remove_suffix(1);
     }
     std::string path(folder);
-    path += platform::kPathSeparator;
-    path.append("fdata").append(1, platform::kPathSeparator);
+    path += files::kPathSeparator;
+    path.append("fdata").append(1, files::kPathSeparator);
     path.append(kSpriteSet).append("_p.wav");
     return path;
 }
 
-}  // namespace SheetNames
+}  // namespace graphics

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace SheetNames {
+namespace graphics {
 
 // Every sprite of every sheet is cut out against white.
 inline constexpr uint32_t kTransparentColour = 0xFFFFFF;
@@ -14,4 +14,4 @@ std::string SheetPath(std::string_view appFolder, std::string_view sheetName);
 // The punch sound beside the sheets: <app folder>fdata/default_p.wav
 std::string PunchSoundPath(std::string_view appFolder);
 
-}  // namespace SheetNames
+}  // namespace graphics

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cassert>
 
-namespace platform {
+namespace graphics {
 
 Surface::Surface(int32_t width, int32_t height, uint32_t fillColorRef)
     : width_(std::max(width, 0)),
@@ -31,4 +31,4 @@ void Surface::Refresh() const {
     }
 }
 
-}  // namespace platform
+}  // namespace graphics

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-namespace platform {
+namespace graphics {
 
 class Surface;
 
@@ -62,4 +62,4 @@ private:
     std::function<void()> refreshHook_;
 };
 
-}  // namespace platform
+}  // namespace graphics

@@ -11,6 +11,8 @@
 #include "windows/PictureBox.h"
 #include "windows/StatusTexts.h"
 
+namespace windows {
+
 namespace {
 
 constexpr int kStressBarLeft = 72;
@@ -81,8 +83,8 @@ void GameWindow::picMain_MouseDown(int16_t button, int16_t, float, float) {
 }
 
 void GameWindow::picMain_MouseMove(int16_t, int16_t, float x, float y) {
-    const int32_t pixelX = platform::RoundHalfEven(x);
-    const int32_t pixelY = platform::RoundHalfEven(y);
+    const int32_t pixelX = arithmetic::RoundHalfEven(x);
+    const int32_t pixelY = arithmetic::RoundHalfEven(y);
     ui_->lblFendorData->setText(Text(game_.SlotInfoAt(pixelX, pixelY)));
 }
 
@@ -90,9 +92,9 @@ void GameWindow::ShowScores() {
     if (game_.IsGameOver()) {
         return;
     }
-    const StatusTexts::Scores scores =
-        StatusTexts::ForScores(game_.GetPoints(), game_.GetHiScore(), game_.GetMaxKnockOutScore(),
-                               game_.GetMaxHits(), game_.GetHitCount());
+    const status_texts::Scores scores =
+        status_texts::ForScores(game_.GetPoints(), game_.GetHiScore(), game_.GetMaxKnockOutScore(),
+                                game_.GetMaxHits(), game_.GetHitCount());
     ui_->lblPoints->setText(Text(scores.points));
     ui_->lblHiScore->setText(Text(scores.hiScore));
     ui_->lblMaxKOScore->setText(Text(scores.maxKnockOut));
@@ -105,7 +107,7 @@ void GameWindow::ShowStress(int32_t stress) {
     if (game_.IsGameOver()) {
         return;
     }
-    const int width = StatusTexts::StressBarWidth(ui_->imgMaxStress->width(), stress);
+    const int width = status_texts::StressBarWidth(ui_->imgMaxStress->width(), stress);
     ui_->shpStress->setGeometry(kStressBarLeft, 289, width, 16);
     ui_->shpStress->setVisible(width > 0);
     ui_->lblStress->setText(QString::number(stress / 2));
@@ -137,3 +139,5 @@ QLabel* GameWindow::Label(const char* name) const {
 int GameWindow::StressBarWidth() const {
     return ui_->shpStress->isHidden() ? 0 : ui_->shpStress->width();
 }
+
+}  // namespace windows

@@ -15,6 +15,8 @@ namespace Ui {
 class GameWindow;
 }
 
+namespace windows {
+
 // The game window: the play field, the status labels and the stress bar.
 // It holds no game state; everything goes through the game's operations.
 class GameWindow final : public QWidget {
@@ -37,7 +39,7 @@ public:
     // Where the game goes when this window closes (the title window).
     std::function<void()> onGameEnded;
 
-    platform::Surface& PlayFieldSurface() { return picMainSurface_; }
+    graphics::Surface& PlayFieldSurface() { return picMainSurface_; }
     QLabel* Label(const char* name) const;
     int StressBarWidth() const;
 
@@ -51,10 +53,12 @@ private:
     platform::EventPump& pump_;
     bool unloading_ = false;
 
-    platform::Surface picMainSurface_{400, 200};
-    platform::Surface picFendor_{285, 69};
-    platform::Surface picPunch_{290, 58};
-    platform::Surface picMirror_{400, 200};
+    graphics::Surface picMainSurface_{400, 200};
+    graphics::Surface picFendor_{285, 69};
+    graphics::Surface picPunch_{290, 58};
+    graphics::Surface picMirror_{400, 200};
 
     std::unique_ptr<Ui::GameWindow> ui_;
 };
+
+}  // namespace windows

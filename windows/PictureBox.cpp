@@ -7,6 +7,8 @@
 
 #include "platform/qt/KeyMap.h"
 
+namespace windows {
+
 namespace {
 
 int16_t ButtonCode(Qt::MouseButton button) {
@@ -41,7 +43,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureBox::SetSurface(platform::Surface& surface) {
+void PictureBox::SetSurface(graphics::Surface& surface) {
     surface_ = &surface;
     setFixedSize(surface.Width() + 2 * kBorder, surface.Height() + 2 * kBorder);
     surface.SetRefreshHook([this] { repaint(); });
@@ -110,3 +112,5 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 bool PictureBox::focusNextPrevChild(bool) {
     return false;
 }
+
+}  // namespace windows

@@ -6,6 +6,8 @@
 
 #include "graphics/Surface.h"
 
+namespace windows {
+
 // Shows a surface inside a sunken two-pixel border and reports key and mouse
 // events in the surface's own pixel coordinates.
 class PictureBox final : public QWidget {
@@ -17,7 +19,7 @@ public:
     explicit PictureBox(QWidget* parent);
 
     // The surface shown from now on; the box takes its size plus the frame.
-    void SetSurface(platform::Surface& surface);
+    void SetSurface(graphics::Surface& surface);
 
     std::function<void(int16_t keyCode, int16_t shift)> onKeyDown;
     std::function<void(int16_t button, int16_t shift, float x, float y)> onMouseDown;
@@ -34,5 +36,7 @@ protected:
 private:
     void ReportPress(QMouseEvent* event);
 
-    platform::Surface* surface_ = nullptr;
+    graphics::Surface* surface_ = nullptr;
 };
+
+}  // namespace windows

@@ -3,6 +3,8 @@
 #include "windows/GameWindow.h"
 #include "windows/TitleWindow.h"
 
+namespace windows {
+
 Program::Program(game::Game& game, platform::EventPump& pump) : game_(game), pump_(pump) {}
 
 Program::~Program() = default;
@@ -46,3 +48,5 @@ void Program::PlayGame() {
     } while (goPending_);
     --gamesRunning_;
 }
+
+}  // namespace windows

@@ -7,6 +7,8 @@
 #include "core/Game.h"
 #include "platform/EventPump.h"
 
+namespace windows {
+
 class GameWindow;
 class TitleWindow;
 
@@ -41,3 +43,5 @@ private:
     int gamesRunning_ = 0;
     bool goPending_ = false;
 };
+
+}  // namespace windows

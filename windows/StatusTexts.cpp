@@ -3,7 +3,7 @@
 #include "arithmetic/Rounding.h"
 #include "core/HitsPerSecond.h"
 
-namespace StatusTexts {
+namespace windows::status_texts {
 namespace {
 
 std::string Number(int32_t value) {
@@ -27,8 +27,8 @@ Scores ForScores(int32_t points, int32_t hiScore, int32_t maxKnockOut, int32_t m
 
 int StressBarWidth(int frameWidth, int32_t stress) {
     const int32_t scaled =
-        platform::RoundHalfEven(static_cast<double>(frameWidth) * static_cast<double>(stress));
+        arithmetic::RoundHalfEven(static_cast<double>(frameWidth) * static_cast<double>(stress));
     return scaled / 200;
 }
 
-}  // namespace StatusTexts
+}  // namespace windows::status_texts

@@ -4,7 +4,7 @@
 #include <string>
 
 // The texts and the bar length of the game window's status display.
-namespace StatusTexts {
+namespace windows::status_texts {
 
 struct Scores {
     std::string points;
@@ -21,4 +21,4 @@ Scores ForScores(int32_t points, int32_t hiScore, int32_t maxKnockOut, int32_t m
 // The red bar's width for a stress of 0..200 over a frame of frameWidth.
 int StressBarWidth(int frameWidth, int32_t stress);
 
-}  // namespace StatusTexts
+}  // namespace windows::status_texts

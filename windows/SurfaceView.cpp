@@ -3,24 +3,28 @@
 #include <QImage>
 #include <QPainter>
 
+namespace windows {
+
 SurfaceView::SurfaceView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 SurfaceView::~SurfaceView() = default;
 
-platform::Surface& SurfaceView::Surface() {
+graphics::Surface& SurfaceView::Surface() {
     if (!surface_ || surface_->Width() != width() || surface_->Height() != height()) {
-        surface_ = std::make_unique<platform::Surface>(width(), height());
+        surface_ = std::make_unique<graphics::Surface>(width(), height());
         surface_->SetRefreshHook([this] { update(); });
     }
     return *surface_;
 }
 
 void SurfaceView::paintEvent(QPaintEvent*) {
-    const platform::Surface& surface = Surface();
+    const graphics::Surface& surface = Surface();
     const QImage image(reinterpret_cast<const uchar*>(surface.Bits()), surface.Width(),
                        surface.Height(), surface.Width() * 4, QImage::Format_RGB32);
     QPainter painter(this);
     painter.drawImage(0, 0, image);
 }
+
+}  // namespace windows

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-namespace TitleTexts {
+namespace windows::title_texts {
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
@@ -89,4 +89,4 @@ std::string HowToPunishText(int32_t mode, int16_t punishKeyL, int16_t punishKeyR
     return text;
 }
 
-}  // namespace TitleTexts
+}  // namespace windows::title_texts

@@ -4,7 +4,7 @@
 #include <string>
 
 // The texts of the title window: punch-key names and the two how-to texts.
-namespace TitleTexts {
+namespace windows::title_texts {
 
 // Shown in a punch-key box for a key that cannot punch.
 inline constexpr const char* kNoName = "!!";
@@ -18,4 +18,4 @@ std::string HowToSelectText(int32_t mode);
 // How a Fendor is beaten in the given input mode, naming the two punch keys.
 std::string HowToPunishText(int32_t mode, int16_t punishKeyL, int16_t punishKeyR);
 
-}  // namespace TitleTexts
+}  // namespace windows::title_texts

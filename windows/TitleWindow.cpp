@@ -12,6 +12,8 @@
 #include "ui_TitleWindow.h"
 #include "windows/TitleTexts.h"
 
+namespace windows {
+
 namespace {
 
 constexpr int kModeCount = 3;
@@ -85,7 +87,7 @@ void TitleWindow::Form_Load() {
     game_.LoadSettings(game_.SettingsPath());
     for (int index = 0; index < 2; ++index) {
         const auto keyCode = static_cast<int16_t>(game_.GetPunishKey(index));
-        PunishKeyBox(index)->setText(Text(TitleTexts::KeyName(keyCode)));
+        PunishKeyBox(index)->setText(Text(title_texts::KeyName(keyCode)));
     }
     ui_->lblHiScore->setText(Number(game_.GetHiScore()) + QStringLiteral(" pts"));
     ui_->lblMaxKOScore->setText(Number(game_.GetMaxKnockOutScore()) + QStringLiteral(" pts"));
@@ -108,10 +110,10 @@ void TitleWindow::Form_Load() {
 }
 
 void TitleWindow::ShowHowToTexts(int32_t mode) {
-    ui_->lblHowToSelect->setText(Text(TitleTexts::HowToSelectText(mode)));
+    ui_->lblHowToSelect->setText(Text(title_texts::HowToSelectText(mode)));
     ui_->lblHowToPunish->setText(
-        Text(TitleTexts::HowToPunishText(mode, static_cast<int16_t>(game_.GetPunishKeyL()),
-                                         static_cast<int16_t>(game_.GetPunishKeyR()))));
+        Text(title_texts::HowToPunishText(mode, static_cast<int16_t>(game_.GetPunishKeyL()),
+                                          static_cast<int16_t>(game_.GetPunishKeyR()))));
 }
 
 void TitleWindow::optInputMode_Click(int16_t Index) {
@@ -183,17 +185,17 @@ void TitleWindow::txtPunishKey_LostFocus(int16_t Index) {
 }
 
 void TitleWindow::txtPunishKey_KeyDown(int16_t Index, int16_t KeyCode, int16_t) {
-    const QString name = Text(TitleTexts::KeyName(KeyCode));
+    const QString name = Text(title_texts::KeyName(KeyCode));
     const QLineEdit* other = PunishKeyBox(Index == 0 ? 1 : 0);
-    if (name == QLatin1String(TitleTexts::kNoName) || name == other->text()) {
+    if (name == QLatin1String(title_texts::kNoName) || name == other->text()) {
         return;
     }
     QLineEdit* box = PunishKeyBox(Index);
     box->setText(name);
     game_.SetPunishKey(Index, KeyCode);
     ui_->lblHowToPunish->setText(
-        Text(TitleTexts::HowToPunishText(1, static_cast<int16_t>(game_.GetPunishKeyL()),
-                                         static_cast<int16_t>(game_.GetPunishKeyR()))));
+        Text(title_texts::HowToPunishText(1, static_cast<int16_t>(game_.GetPunishKeyL()),
+                                          static_cast<int16_t>(game_.GetPunishKeyR()))));
     // Queued, so the focus moves on only once this key has been dealt with.
     QCoreApplication::postEvent(box, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
 }
@@ -286,3 +288,5 @@ void TitleWindow::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
     }
 }
+
+}  // namespace windows

@@ -15,6 +15,8 @@ class QLineEdit;
 class QRadioButton;
 class QKeyEvent;
 
+namespace windows {
+
 // The start-up window: best results, version, input mode and punch keys.
 // Its layout is the form TitleWindow.ui; it holds no game state of its own.
 // Each window object lives for one showing: it loads when made and is
@@ -64,3 +66,5 @@ private:
     bool goRequested_ = false;
     bool unloaded_ = false;
 };
+
+}  // namespace windows

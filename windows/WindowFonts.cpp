@@ -8,7 +8,7 @@
 #include <array>
 #include <string_view>
 
-namespace WindowFonts {
+namespace windows::window_fonts {
 namespace {
 
 // Both made by the build from the sources' texts (windows/CMakeLists.txt).
@@ -89,4 +89,4 @@ bool CheckReadable(QStringView characters, platform::MessageBox& box, std::FILE*
     return false;
 }
 
-}  // namespace WindowFonts
+}  // namespace windows::window_fonts

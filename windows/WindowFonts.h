@@ -7,7 +7,7 @@
 
 #include "platform/MessageBox.h"
 
-namespace WindowFonts {
+namespace windows::window_fonts {
 
 // Registers the font the build cut to our texts and maps the Windows font
 // names of our layouts onto it (Japanese) or onto the nearest installed faces
@@ -30,4 +30,4 @@ bool Covers(const QFont& font, QStringView text);
 // True when they can be drawn.
 bool CheckReadable(QStringView characters, platform::MessageBox& box, std::FILE* log = stderr);
 
-}  // namespace WindowFonts
+}  // namespace windows::window_fonts

@@ -24,7 +24,7 @@ namespace {
 }  // namespace
 
 void InstallQtOverflowHandler() {
-    SetOverflowHandler(&ShowOverflowAndAbort);
+    arithmetic::SetOverflowHandler(&ShowOverflowAndAbort);
 }
 
 }  // namespace platform

@@ -17,7 +17,7 @@ namespace {
 
 // Qt plays 8-, 16- and 32-bit integers and 32-bit floats; 24-bit samples
 // are widened to 32 bits.
-bool ToQt(WaveSound& wave, QAudioFormat& format, QByteArray& samples) {
+bool ToQt(files::WaveSound& wave, QAudioFormat& format, QByteArray& samples) {
     format.setSampleRate(static_cast<int>(wave.sampleRate));
     format.setChannelCount(wave.channels);
     if (wave.formatTag == 3) {
@@ -78,7 +78,7 @@ QtSound::QtSound(std::function<void()> fallback)
 QtSound::~QtSound() = default;
 
 bool QtSound::Load(const std::string& wavePath) {
-    std::optional<WaveSound> wave = ReadPlayableWave(wavePath);
+    std::optional<files::WaveSound> wave = files::ReadPlayableWave(wavePath);
     if (!wave || !ToQt(*wave, format_, samples_)) {
         loadedPath_.clear();
         return false;
@@ -92,7 +92,7 @@ void QtSound::PlayAsync(const std::string& wavePath) {
     // check reads the chunk headers through one small block and never waits,
     // and a file that fails it is never read further: it could be a pipe, or
     // claim any size.
-    if (IsPlayableWave(wavePath) && (wavePath == loadedPath_ || Load(wavePath))) {
+    if (files::IsPlayableWave(wavePath) && (wavePath == loadedPath_ || Load(wavePath))) {
         Play(format_, samples_);
     } else if (fallback_) {
         fallback_();

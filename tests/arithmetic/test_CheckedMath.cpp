@@ -7,11 +7,11 @@
 
 namespace {
 
-using platform::CheckedAdd;
-using platform::CheckedDiv;
-using platform::CheckedMul;
-using platform::CheckedNarrow;
-using platform::CheckedSub;
+using arithmetic::CheckedAdd;
+using arithmetic::CheckedDiv;
+using arithmetic::CheckedMul;
+using arithmetic::CheckedNarrow;
+using arithmetic::CheckedSub;
 
 constexpr int32_t kMax32 = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin32 = std::numeric_limits<int32_t>::min();
@@ -39,7 +39,7 @@ TEST(CheckedMathDeathTest, OverflowStopsTheProgramWithAMessage) {
 TEST(CheckedMathDeathTest, AHandlerThatReturnsCannotLetTheProgramGoOn) {
     EXPECT_DEATH(
         {
-            platform::SetOverflowHandler([](std::string_view) {});
+            arithmetic::SetOverflowHandler([](std::string_view) {});
             CheckedAdd<int32_t>(kMax32, 1);
         },
         "overflow");

@@ -10,7 +10,7 @@ class FendorTest : public ::testing::Test {
 protected:
     fakes::FakeRandom random;
     fakes::FakeMessageBox messages;
-    Fendor fendor{random, messages};
+    characters::Fendor fendor{random, messages};
 
     // Makes a calm level-1 Fendor named after table entry `nameIndex`.
     void CreateWith(int nameIndex, int senseMinusOne) {
@@ -36,7 +36,7 @@ TEST_F(FendorTest, Create_DrawsNameThenSenseAndStartsCalmAtLevelOne) {
 }
 
 TEST_F(FendorTest, NameTable_HasThirtyThreeNamesInOrder) {
-    const auto& names = FendorTables::FendorNames;
+    const auto& names = characters::FendorNames;
     ASSERT_EQ(names.size(), 33u);
     EXPECT_EQ(names[7], "ヒッポリュテー");
     EXPECT_EQ(names[18], "レインミリウ");

@@ -56,8 +56,8 @@ TEST_F(MainCycleTest, InitGame_ResetsTheRunningGameButKeepsRecordsAndControls) {
 
 TEST_F(MainCycleTest, InitGame_ReusesTheSixFendorObjects) {
     StartGame();
-    const Fendor* first = &FendorIn(0);
-    const Fendor* last = &FendorIn(5);
+    const characters::Fendor* first = &FendorIn(0);
+    const characters::Fendor* last = &FendorIn(5);
     FendorIn(0).SetLv(40);
     StartGame();
     EXPECT_EQ(&FendorIn(0), first);
@@ -70,7 +70,7 @@ TEST_F(MainCycleTest, InitGame_LoadsFieldCharacterAndPunchSheets) {
     EXPECT_EQ(picMain.Pixel(5, 5), fakes::kFieldColour);
     EXPECT_EQ(picFendor.Pixel(32 * 2 + 16, 0), fakes::PartColour(2, 1));
     EXPECT_EQ(picPunch.Pixel(145, 0), fakes::kTrailColour);
-    EXPECT_EQ(picMirror.Pixel(5, 5), platform::Surface::kButtonFace);
+    EXPECT_EQ(picMirror.Pixel(5, 5), graphics::Surface::kButtonFace);
 }
 
 TEST_F(MainCycleTest, GameTick_DoesNothingOnceTheGameIsOver) {

@@ -26,7 +26,7 @@ protected:
     }
     std::string RecordsOnDisk() const {
         const auto read = [this](const char* key) {
-            return ProfileFile::ReadProfileString("Scores", key, "-", *game->SettingsPath());
+            return files::ReadProfileString("Scores", key, "-", *game->SettingsPath());
         };
         return read("HiScore") + " " + read("MaxKnockOutScore") + " " + read("MaxHits");
     }

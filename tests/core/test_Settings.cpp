@@ -87,11 +87,10 @@ TEST_F(SettingsFile, LoadGivesWhatCanBeReadWhateverStandsThere) {
     };
     // All six keys, then blank lines up to the longest settings file and `extra` bytes more.
     const auto padded = [](std::size_t extra) {
-        return kAllSix +
-               std::string(ProfileFile::kLargestProfileFile - kAllSix.size() + extra, '\n');
+        return kAllSix + std::string(files::kLargestProfileFile - kAllSix.size() + extra, '\n');
     };
     const auto raw = [](std::string bytes) {
-        return [bytes](const fs::path& ini) { hostile::Write(ini, bytes); };
+        return [bytes](const fs::path& ini) { fakes::Write(ini, bytes); };
     };
     std::vector<Damage> cases = {
         {"no file", [](const fs::path&) {}, kDefaults},
@@ -109,12 +108,12 @@ TEST_F(SettingsFile, LoadGivesWhatCanBeReadWhateverStandsThere) {
         {"as long as a settings file may be", raw(padded(0)), kAllSixValues},
         {"a byte longer", raw(padded(1)), kDefaults},
         {"200 MB sparse file",
-         [](const fs::path& ini) { hostile::WriteSparse(ini, kAllSix, 200u << 20); }, kDefaults},
+         [](const fs::path& ini) { fakes::WriteSparse(ini, kAllSix, 200u << 20); }, kDefaults},
     };
-    for (const hostile::NotAFile& kind : hostile::kNotAFile) {
+    for (const fakes::NotAFile& kind : fakes::kNotAFile) {
         cases.push_back({kind.name, kind.make, kDefaults});
     }
-    const hostile::HangGuard guard;
+    const fakes::HangGuard guard;
     for (const Damage& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove_all(folder_);

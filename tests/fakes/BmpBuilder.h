@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace bmptest {
+namespace fakes {
 
 constexpr uint32_t kRgb = 0;
 constexpr uint32_t kRle8 = 1;
@@ -120,4 +120,4 @@ inline std::vector<std::vector<uint32_t>> InFileOrder(std::vector<std::vector<ui
     return rows;
 }
 
-}  // namespace bmptest
+}  // namespace fakes

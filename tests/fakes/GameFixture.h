@@ -40,10 +40,10 @@ protected:
     FakeSound sound;
     std::filesystem::path appFolder;
 
-    platform::Surface picMain{400, 200};
-    platform::Surface picFendor{285, 69};
-    platform::Surface picPunch{290, 58};
-    platform::Surface picMirror{400, 200};
+    graphics::Surface picMain{400, 200};
+    graphics::Surface picFendor{285, 69};
+    graphics::Surface picPunch{290, 58};
+    graphics::Surface picMirror{400, 200};
     // A fresh game for every test, bound to this test's fakes and folder.
     std::unique_ptr<game::Game> game;
 
@@ -98,7 +98,7 @@ protected:
         messages.shown.clear();
     }
 
-    Fendor& FendorIn(int slot) { return game->FendorAt(slot); }
+    characters::Fendor& FendorIn(int slot) { return game->FendorAt(slot); }
 
     void MakeGuilty(int slot, int miss = 1, int missTime = 6, int level = 1) {
         FendorIn(slot).SetLv(level);

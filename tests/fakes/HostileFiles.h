@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-namespace hostile {
+namespace fakes {
 
 namespace fs = std::filesystem;
 
@@ -118,4 +118,4 @@ private:
     fs::path path_;
 };
 
-}  // namespace hostile
+}  // namespace fakes

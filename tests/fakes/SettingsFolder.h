@@ -19,7 +19,7 @@ protected:
         path_ = (folder_ / "fendo.ini").string();
     }
 
-    void WriteRaw(const std::string& bytes) const { hostile::Write(path_, bytes); }
+    void WriteRaw(const std::string& bytes) const { fakes::Write(path_, bytes); }
     std::string ReadRaw() const { return ReadBytes(path_).value_or(""); }
 
     std::filesystem::path folder_;

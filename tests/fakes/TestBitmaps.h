@@ -22,9 +22,9 @@ inline void WriteBitmap24(const std::filesystem::path& path, int width, int heig
                                                    ((c >> 16) & 0xFF));
         }
     }
-    const bmptest::Header header{.width = width, .height = height, .bitCount = 24};
-    const std::vector<uint8_t> bytes = bmptest::BuildFile(
-        header, {}, bmptest::PackRows(bmptest::InFileOrder(std::move(rows), false), 24));
+    const fakes::Header header{.width = width, .height = height, .bitCount = 24};
+    const std::vector<uint8_t> bytes = fakes::BuildFile(
+        header, {}, fakes::PackRows(fakes::InFileOrder(std::move(rows), false), 24));
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()),

@@ -12,23 +12,23 @@
 #include "fakes/HostileFiles.h"
 #include "files/ProfileFile.h"
 
-namespace testsupport {
+namespace fakes {
 
 // A fresh folder per test with the settings file's path in it.
 class IniFileTest : public testing::Test {
 protected:
     void SetUp() override { folderOwner_.Reset(); }
 
-    void WriteRaw(const std::string& bytes) const { hostile::Write(path_, bytes); }
+    void WriteRaw(const std::string& bytes) const { fakes::Write(path_, bytes); }
     std::string ReadRaw() const { return fakes::ReadBytes(path_).value_or(""); }
 
     std::string Read(std::string_view section, std::string_view entry,
                      std::string_view fallback = "<default>") const {
-        return ProfileFile::ReadProfileString(section, entry, fallback, path_);
+        return files::ReadProfileString(section, entry, fallback, path_);
     }
 
     bool Write(std::string_view section, std::string_view entry, std::string_view value) const {
-        return ProfileFile::WriteProfileString(section, entry, value, path_);
+        return files::WriteProfileString(section, entry, value, path_);
     }
 
     std::vector<std::string> FolderEntries() const {
@@ -41,9 +41,9 @@ protected:
         return names;
     }
 
-    const hostile::TestFolder folderOwner_;
+    const fakes::TestFolder folderOwner_;
     const std::filesystem::path folder_ = folderOwner_.path();
     const std::string path_ = (folder_ / "fendo.ini").string();
 };
 
-}  // namespace testsupport
+}  // namespace fakes

@@ -14,7 +14,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using AtomicWrite = testsupport::IniFileTest;
+using AtomicWrite = fakes::IniFileTest;
 
 struct Target {
     const char* name;
@@ -30,7 +30,7 @@ struct Target {
 TEST_F(AtomicWrite, ReplacesOnlyAWritableRegularFileOfSaneSizeThroughAnyLinks) {
     const auto file = [](fs::perms perms, const char* name = "fendo.ini") {
         return [perms, name](const fs::path& folder, const fs::path&) {
-            hostile::Write(folder / name, "[S]\r\nA=1\r\n");
+            fakes::Write(folder / name, "[S]\r\nA=1\r\n");
             fs::permissions(folder / name, perms);
             return folder / name;
         };
@@ -76,11 +76,11 @@ TEST_F(AtomicWrite, ReplacesOnlyAWritableRegularFileOfSaneSizeThroughAnyLinks) {
          },
          false, true},
         {"200 MB sparse file",
-         [](auto&, auto& ini) { return hostile::WriteSparse(ini, "[S]\r\n", 200u << 20), ini; },
+         [](auto&, auto& ini) { return fakes::WriteSparse(ini, "[S]\r\n", 200u << 20), ini; },
          false},
     };
     std::vector<Target> all = cases;
-    for (const hostile::NotAFile& kind : hostile::kNotAFile) {
+    for (const fakes::NotAFile& kind : fakes::kNotAFile) {
         all.push_back(
             {kind.name, [&kind](auto&, auto& ini) { return kind.make(ini), ini; }, false});
     }
@@ -91,7 +91,7 @@ TEST_F(AtomicWrite, ReplacesOnlyAWritableRegularFileOfSaneSizeThroughAnyLinks) {
         const fs::path written = c.setUp(folder_, path_);
         auto before = fakes::Snapshot(folder_);
         const auto mode = fs::symlink_status(written).permissions();
-        const hostile::HangGuard guard;
+        const fakes::HangGuard guard;
 
         EXPECT_EQ(c.asPlayer ? fakes::AsNobody(folder_, [&] { return Write("S", "A", "2"); })
                              : Write("S", "A", "2"),
@@ -138,7 +138,7 @@ TEST_F(AtomicWrite, FollowsOnlyLinksNoOtherUserCanHavePlanted) {
         SetUp();
         const fs::path links = folder_ / "links", real = folder_ / "real";
         fs::create_directories(real);
-        hostile::Write(real / "private.ini", "[S]\r\nA=1\r\n");
+        fakes::Write(real / "private.ini", "[S]\r\nA=1\r\n");
         fs::permissions(real / "private.ini", fs::perms(0600));
         fs::create_directory(links);
         fs::permissions(links, fs::perms(c.folder == 0 ? 01777 : 0777));
@@ -149,13 +149,12 @@ TEST_F(AtomicWrite, FollowsOnlyLinksNoOtherUserCanHavePlanted) {
             ASSERT_EQ(::chown(mine.c_str(), c.player, c.player), 0);
         }
         const std::string ini = links / "fendo.ini";
-        EXPECT_EQ(
-            fakes::RunAs(c.player,
-                         [&] { return ProfileFile::ReadProfileString("S", "A", "0", ini) == "1"; }),
-            c.followed);
         EXPECT_EQ(fakes::RunAs(c.player,
-                               [&] { return ProfileFile::WriteProfileString("S", "B", "2", ini); }),
+                               [&] { return files::ReadProfileString("S", "A", "0", ini) == "1"; }),
                   c.followed);
+        EXPECT_EQ(
+            fakes::RunAs(c.player, [&] { return files::WriteProfileString("S", "B", "2", ini); }),
+            c.followed);
         EXPECT_EQ(fakes::ReadBytes(real / "private.ini"),
                   c.followed ? "[S]\r\nA=1\r\nB=2\r\n" : "[S]\r\nA=1\r\n");
         EXPECT_TRUE(fs::is_symlink(links / "fendo.ini"));
@@ -172,8 +171,8 @@ TEST_F(AtomicWrite, ASaveCutShortKeepsTheOldFileAndTheNextSaveClearsUp) {
     EXPECT_EQ(ReadRaw(), before);
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
 
-    hostile::Write(folder_ / ("fendo.ini." + std::to_string(fakes::EndedProcessId()) + "-0.tmp"),
-                   "[");
+    fakes::Write(folder_ / ("fendo.ini." + std::to_string(fakes::EndedProcessId()) + "-0.tmp"),
+                 "[");
     EXPECT_TRUE(Write("Scores", "HiScore", "123456789"));
     EXPECT_EQ(Read("Scores", "HiScore"), "123456789");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});

@@ -16,7 +16,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using testsupport::IniFileTest;
+using fakes::IniFileTest;
 
 using ReadProfileString = IniFileTest;
 using WriteProfileString = IniFileTest;
@@ -366,7 +366,7 @@ TEST_F(WriteProfileString, WritesThroughASymbolicLink) {
 // One replace of the whole file must leave the very bytes that writing the
 // keys one at a time leaves, whatever the file held before.
 TEST_F(WriteProfileString, SeveralKeysAtOnceGiveTheBytesOfOneAtATime) {
-    const std::vector<ProfileFile::ProfileEdit> edits = {
+    const std::vector<files::ProfileEdit> edits = {
         {"Scores", "HiScore", "1234"},
         {"Scores", "MaxKnockOutScore", "567"},
         {"Scores", "MaxHits", "89"},
@@ -391,12 +391,12 @@ TEST_F(WriteProfileString, SeveralKeysAtOnceGiveTheBytesOfOneAtATime) {
         fs::remove(oneByOne);
         if (start) {
             WriteRaw(*start);
-            hostile::Write(oneByOne, *start);
+            fakes::Write(oneByOne, *start);
         }
-        for (const ProfileFile::ProfileEdit& e : edits) {
-            ASSERT_TRUE(ProfileFile::WriteProfileString(e.section, e.entry, e.value, oneByOne));
+        for (const files::ProfileEdit& e : edits) {
+            ASSERT_TRUE(files::WriteProfileString(e.section, e.entry, e.value, oneByOne));
         }
-        ASSERT_TRUE(ProfileFile::WriteProfileStrings(path_, edits));
+        ASSERT_TRUE(files::WriteProfileStrings(path_, edits));
         EXPECT_EQ(ReadRaw(), fakes::ReadBytes(oneByOne));
     }
 }
@@ -417,17 +417,17 @@ TEST_F(WriteProfileString, NeverMakesAFileTooLongToReadBack) {
 // Anyone who may read the folder may lock it; keeping it locked must not keep
 // the game from saving for ever.
 TEST_F(WriteProfileString, SavesEvenWhileSomeoneKeepsTheFolderLocked) {
-    const platform::UniqueFd folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY));
+    const files::UniqueFd folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY));
     ASSERT_EQ(::flock(folder.get(), LOCK_EX), 0);
-    const hostile::HangGuard guard;
+    const fakes::HangGuard guard;
     EXPECT_TRUE(Write("S", "A", "1"));
     EXPECT_EQ(Read("S", "A"), "1");
 }
 
 TEST_F(WriteProfileString, SeveralKeysAtOnceWriteNothingWhenOneCannotBeStored) {
     WriteRaw("[S]\nA=1\n");
-    const std::vector<ProfileFile::ProfileEdit> edits = {{"S", "A", "2"}, {"S", "B", "x\ny"}};
-    EXPECT_FALSE(ProfileFile::WriteProfileStrings(path_, edits));
+    const std::vector<files::ProfileEdit> edits = {{"S", "A", "2"}, {"S", "B", "x\ny"}};
+    EXPECT_FALSE(files::WriteProfileStrings(path_, edits));
     EXPECT_EQ(ReadRaw(), "[S]\nA=1\n");
 }
 

@@ -10,12 +10,12 @@
 
 namespace {
 
-using platform::RegularFile;
+using files::RegularFile;
 
 TEST(RegularFile, ReadsStopAtTheEndOfTheFileWhereverTheyStart) {
-    const hostile::TestFolder folder;
+    const fakes::TestFolder folder;
     const auto path = folder.path() / "ten.bin";
-    hostile::Write(path, "0123456789");
+    fakes::Write(path, "0123456789");
     const RegularFile file(path.string());
     ASSERT_TRUE(file.IsOpen());
     EXPECT_EQ(file.Size(), 10u);

@@ -97,7 +97,7 @@ TEST(SettingsLocation, ChoosesTheFolderThatKeepsResults) {
     // Mounts that a crash leaves then go with this process.
     EXPECT_TRUE(::unshare(CLONE_NEWNS) != 0 ||
                 ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0);
-    const hostile::TestFolder base;
+    const fakes::TestFolder base;
     const fs::path app = base.path() / "app";
     const fs::path home = base.path() / "home";
     const fs::path xdg = base.path() / "xdg-data";
@@ -119,7 +119,7 @@ TEST(SettingsLocation, ChoosesTheFolderThatKeepsResults) {
         }
         fs::create_directories(app);
         if (c.beside != nullptr) {
-            hostile::Write(app / "fendo.ini", c.beside);
+            fakes::Write(app / "fendo.ini", c.beside);
             const bool writable = c.program == P::kWritableFile || c.program == P::kAnothersFile;
             fs::permissions(app / "fendo.ini", fs::perms(writable ? 0666 : 0444));
         }
@@ -127,7 +127,7 @@ TEST(SettingsLocation, ChoosesTheFolderThatKeepsResults) {
             dataFolder(c.dataHome == D::kAbsolute ? W::kDataHome : W::kLocalShare);
         if (c.alreadyKept != nullptr) {
             MakeFolder(kept, 0700);
-            hostile::Write(kept / "fendo.ini", c.alreadyKept);
+            fakes::Write(kept / "fendo.ini", c.alreadyKept);
         }
         if (c.program == P::kAnothersLinkInRootsFolder) {
             fs::rename(app / "fendo.ini", home / "notes");
@@ -137,12 +137,12 @@ TEST(SettingsLocation, ChoosesTheFolderThatKeepsResults) {
         if (c.dataHome == D::kUnsetAndHomeReadOnly) {
             fs::permissions(home, fs::perms(0500));
         } else if (c.dataHome == D::kAFile) {
-            hostile::Write(xdg, kKept);
+            fakes::Write(xdg, kKept);
         } else if (c.dataHome == D::kReadOnly || c.dataHome == D::kReadOnlyFendo) {
             MakeFolder(c.dataHome == D::kReadOnly ? xdg : xdg / "fendo", 0555);
         } else if (c.dataHome == D::kAnothersFendo) {
             MakeFolder(xdg / "fendo", 0775);
-            hostile::Write(xdg / "fendo" / "fendo.ini", kKept);
+            fakes::Write(xdg / "fendo" / "fendo.ini", kKept);
             fs::permissions(xdg / "fendo" / "fendo.ini", fs::perms(0666));
             fs::permissions(xdg, fs::perms(01777));
         } else if (c.dataHome == D::kUnsetAndLocalShareOpenToAll) {
@@ -164,7 +164,7 @@ TEST(SettingsLocation, ChoosesTheFolderThatKeepsResults) {
         }
         // By DataHome.
         const std::string dataHomes[] = {"", xdg, "xdg-data", "", xdg, xdg, xdg, xdg, xdg, ""};
-        const platform::UserFolders folders = {dataHomes[static_cast<int>(c.dataHome)], home};
+        const files::UserFolders folders = {dataHomes[static_cast<int>(c.dataHome)], home};
         const bool asRoot = c.program == P::kUsrBinAsRoot || c.program == P::kOptAsRoot;
         const std::string programFolder = !asRoot                      ? app.string() + "/"
                                           : c.program == P::kOptAsRoot ? "/opt/"
@@ -175,7 +175,7 @@ TEST(SettingsLocation, ChoosesTheFolderThatKeepsResults) {
 
         testing::internal::CaptureStderr();
         const auto chooses = [&] {
-            return platform::SettingsFilePath(programFolder, folders) ==
+            return files::SettingsFilePath(programFolder, folders) ==
                    (c.expected == W::kNowhere ? std::nullopt : std::optional(expected.string()));
         };
         EXPECT_TRUE(asRoot ? chooses() : fakes::AsNobody(home, chooses))

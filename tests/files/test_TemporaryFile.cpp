@@ -12,7 +12,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using TemporaryFile = testsupport::IniFileTest;
+using TemporaryFile = fakes::IniFileTest;
 
 TEST_F(TemporaryFile, RemovesOnlyTheTemporariesOfTheTargetThatAnEndedProcessLeft) {
     const std::string ended = std::to_string(fakes::EndedProcessId());
@@ -28,13 +28,13 @@ TEST_F(TemporaryFile, RemovesOnlyTheTemporariesOfTheTargetThatAnEndedProcessLeft
     // clang-format on
     for (const std::vector<std::string>* names : {&removed, &kept}) {
         for (const std::string& name : *names) {
-            hostile::Write(folder_ / name, "x");
+            fakes::Write(folder_ / name, "x");
         }
     }
     const std::string folderByThatName = "fendo.ini." + ended + "-2.tmp";
     fs::create_directory(folder_ / folderByThatName);
 
-    platform::RemoveStaleTemporaries(path_);
+    files::RemoveStaleTemporaries(path_);
 
     std::vector<std::string> expected = kept;
     expected.push_back(folderByThatName);
@@ -47,8 +47,7 @@ TEST_F(TemporaryFile, RemovesOnlyTheTemporariesOfTheTargetThatAnEndedProcessLeft
 TEST_F(TemporaryFile, BothKindsHoldTheBytesAndTheModeBesideTheTarget) {
     using Writer =
         std::optional<std::string> (*)(const std::string&, std::string_view, std::optional<mode_t>);
-    for (const Writer write :
-         {&platform::WriteTemporaryBeside, &platform::WriteNamedTemporaryBeside}) {
+    for (const Writer write : {&files::WriteTemporaryBeside, &files::WriteNamedTemporaryBeside}) {
         const std::optional<std::string> name = write(path_, "[S]\r\nA=1\r\n", 0604);
         ASSERT_TRUE(name);
         EXPECT_EQ(fs::path(*name).parent_path(), folder_);
@@ -61,7 +60,7 @@ TEST_F(TemporaryFile, BothKindsHoldTheBytesAndTheModeBesideTheTarget) {
             fakes::UnderFileSizeLimit(8, [&] { return write(path_, "[S]\r\nA=123\r\n", {}); }));
     }
     // Nor does one with nowhere to go.
-    EXPECT_FALSE(platform::WriteTemporaryBeside((folder_ / "none" / "f.ini").string(), "x", {}));
+    EXPECT_FALSE(files::WriteTemporaryBeside((folder_ / "none" / "f.ini").string(), "x", {}));
     EXPECT_TRUE(FolderEntries().empty());
 }
 

@@ -63,7 +63,7 @@ protected:
         (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".wav");
     bool Check(const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
-        return platform::IsPlayableWave(path.string());
+        return files::IsPlayableWave(path.string());
     }
     void TearDown() override { std::filesystem::remove(path); }
 };
@@ -90,7 +90,7 @@ TEST_F(WaveFileTest, ReadGivesTheFormatAndTheDataAsTheFileHoldsThem) {
     const std::string samples = "\x01\x02\x03\x04\x05\x06\x07";
     Check(Riff(Chunk("LIST", "abc") + Chunk("fmt ", Format(1, 2, 44100, 24)) +
                Chunk("data", samples) + Chunk("LIST", "after")));
-    const auto wave = platform::ReadPlayableWave(path.string());
+    const auto wave = files::ReadPlayableWave(path.string());
     ASSERT_TRUE(wave.has_value());
     EXPECT_EQ(wave->formatTag, 1);
     EXPECT_EQ(wave->channels, 2);
@@ -100,13 +100,13 @@ TEST_F(WaveFileTest, ReadGivesTheFormatAndTheDataAsTheFileHoldsThem) {
 
     // An EXTENSIBLE header reads as the format its sub-format names.
     Check(Riff(Chunk("fmt ", Extensible(3, 2, 48000, 32)) + Chunk("data", "12345678")));
-    const auto floats = platform::ReadPlayableWave(path.string());
+    const auto floats = files::ReadPlayableWave(path.string());
     ASSERT_TRUE(floats.has_value());
     EXPECT_EQ(floats->formatTag, 3);
     EXPECT_EQ(floats->bitsPerSample, 32);
 
     Check(Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + "data" + Le32(100) + "short"));
-    EXPECT_FALSE(platform::ReadPlayableWave(path.string()).has_value());
+    EXPECT_FALSE(files::ReadPlayableWave(path.string()).has_value());
 }
 
 TEST_F(WaveFileTest, AnythingElseIsNot) {
@@ -127,7 +127,7 @@ TEST_F(WaveFileTest, AnythingElseIsNot) {
         Check(Riff(Chunk("fmt ", Extensible(1, 1, 22050, 16, 22, "a foreign GUID")) + data)));
     EXPECT_FALSE(Check(Riff(Chunk("fmt ", Extensible(1, 1, 22050, 16, 21)) + data)));
     EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(0xFFFE, 1, 22050, 16) + Le16(22)) + data)));
-    EXPECT_FALSE(platform::IsPlayableWave("/nonexistent/default_p.wav"));
+    EXPECT_FALSE(files::IsPlayableWave("/nonexistent/default_p.wav"));
 }
 
 // The G.711 reference points: silence, both extremes and steps between.
@@ -148,7 +148,7 @@ TEST_F(WaveFileTest, MuLawAndALawAreReadAs16BitPcm) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.formatTag);
         Check(Riff(Chunk("fmt ", Format(row.formatTag, 1, 8000, 8)) + Chunk("data", row.bytes)));
-        const auto wave = platform::ReadPlayableWave(path.string());
+        const auto wave = files::ReadPlayableWave(path.string());
         ASSERT_TRUE(wave.has_value());
         EXPECT_EQ(wave->formatTag, 1);
         EXPECT_EQ(wave->bitsPerSample, 16);
@@ -168,7 +168,7 @@ TEST(WaveFaults, NothingButAWholeShortWaveIsPlayable) {
         const std::string head =
             Riff(before + Chunk("fmt ", Format(1, 1, 22050, 16)) + "data" + Le32(size));
         return [head, there](const fs::path& path) {
-            return hostile::WriteSparse(path, head, head.size() + there), true;
+            return fakes::WriteSparse(path, head, head.size() + there), true;
         };
     };
     struct Case {
@@ -186,18 +186,18 @@ TEST(WaveFaults, NothingButAWholeShortWaveIsPlayable) {
         {"data 1 MiB in, after tiny chunks", declaring(400, 400, TinyChunks(1048576 - 44)), true},
         {"data 2 bytes further in", declaring(400, 400, TinyChunks(1048578 - 44)), false},
     };
-    for (const hostile::NotAFile& kind : hostile::kNotAFile) {
+    for (const fakes::NotAFile& kind : fakes::kNotAFile) {
         cases.push_back({kind.name, kind.make, false});
     }
 
-    const hostile::TestFolder folder;
+    const fakes::TestFolder folder;
     const fs::path path = folder.path() / "default_p.wav";
-    const hostile::HangGuard guard;
+    const fakes::HangGuard guard;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         fs::remove_all(path);
         ASSERT_TRUE(c.make(path));
-        EXPECT_EQ(platform::IsPlayableWave(path.string()), c.playable);
+        EXPECT_EQ(files::IsPlayableWave(path.string()), c.playable);
     }
 }
 

@@ -5,17 +5,17 @@
 
 #include "graphics/Surface.h"
 
-namespace surfacetest {
+namespace fakes {
 
 // A surface whose every pixel differs from its neighbours, so any stray
 // write shows up as a changed value.
-inline platform::Surface Patterned(int32_t width, int32_t height) {
-    platform::Surface surface(width, height);
+inline graphics::Surface Patterned(int32_t width, int32_t height) {
+    graphics::Surface surface(width, height);
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
             surface.SetPixel(
                 x, y,
-                platform::RGB(static_cast<uint8_t>(17 * x + 3), static_cast<uint8_t>(29 * y + 5),
+                graphics::RGB(static_cast<uint8_t>(17 * x + 3), static_cast<uint8_t>(29 * y + 5),
                               static_cast<uint8_t>(x ^ (y << 4))));
         }
     }
@@ -23,7 +23,7 @@ inline platform::Surface Patterned(int32_t width, int32_t height) {
 }
 
 // Every pixel as 0x00BBGGRR, row by row.
-inline std::vector<uint32_t> Snapshot(const platform::Surface& surface) {
+inline std::vector<uint32_t> Snapshot(const graphics::Surface& surface) {
     std::vector<uint32_t> pixels;
     for (int32_t y = 0; y < surface.Height(); ++y) {
         for (int32_t x = 0; x < surface.Width(); ++x) {
@@ -33,4 +33,4 @@ inline std::vector<uint32_t> Snapshot(const platform::Surface& surface) {
     return pixels;
 }
 
-}  // namespace surfacetest
+}  // namespace fakes

@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "fakes/BmpBuilder.h"
 #include "SurfaceCheck.h"
+#include "fakes/BmpBuilder.h"
 
 namespace {
 
-using BitmapFile::LoadBitmapFile;
-using bmptest::BuildFile;
-using bmptest::Header;
+using fakes::BuildFile;
+using fakes::Header;
+using graphics::LoadBitmapFile;
 namespace fs = std::filesystem;
 
 class LoadBitmapFileTest : public testing::Test {
@@ -41,13 +41,13 @@ protected:
 // 2 x 2, 24 bits, bottom-up: top row red, blue; bottom row green, white.
 std::vector<uint8_t> TwoByTwo() {
     return BuildFile(Header{2, 2, 24}, {},
-                     bmptest::PackRows({{0x00FF00, 0xFFFFFF}, {0xFF0000, 0x0000FF}}, 24));
+                     fakes::PackRows({{0x00FF00, 0xFFFFFF}, {0xFF0000, 0x0000FF}}, 24));
 }
 
 TEST_F(LoadBitmapFileTest, Load_DrawsAtTopLeftAndKeepsTheRestOfTheTarget) {
     const std::string path = Write("small.bmp", TwoByTwo());
-    platform::Surface target = surfacetest::Patterned(3, 3);
-    const platform::Surface before = target;
+    graphics::Surface target = fakes::Patterned(3, 3);
+    const graphics::Surface before = target;
     LoadBitmapFile(path, &target);
     EXPECT_EQ(target.Pixel(0, 0), 0x0000FFu);
     EXPECT_EQ(target.Pixel(1, 0), 0xFF0000u);
@@ -61,7 +61,7 @@ TEST_F(LoadBitmapFileTest, Load_DrawsAtTopLeftAndKeepsTheRestOfTheTarget) {
 
 TEST_F(LoadBitmapFileTest, Load_LargerImageShowsOnlyItsTopLeftPixel) {
     const std::string path = Write("large.bmp", TwoByTwo());
-    platform::Surface target(1, 1);
+    graphics::Surface target(1, 1);
     LoadBitmapFile(path, &target);
     EXPECT_EQ(target.Pixel(0, 0), 0x0000FFu);
 }
@@ -71,35 +71,35 @@ TEST_F(LoadBitmapFileTest, Load_DrawsAFileWithoutTheBmSignature) {
     bytes[0] = 'X';
     bytes[1] = 'Y';
     const std::string path = Write("nosig.bmp", bytes);
-    platform::Surface target(2, 2);
+    graphics::Surface target(2, 2);
     LoadBitmapFile(path, &target);
     EXPECT_EQ(target.Pixel(0, 0), 0x0000FFu);
     EXPECT_EQ(target.Pixel(1, 1), 0xFFFFFFu);
 }
 
 TEST_F(LoadBitmapFileTest, Load_MissingFileLeavesTheTargetAsItWas) {
-    platform::Surface target = surfacetest::Patterned(4, 4);
-    const std::vector<uint32_t> before = surfacetest::Snapshot(target);
+    graphics::Surface target = fakes::Patterned(4, 4);
+    const std::vector<uint32_t> before = fakes::Snapshot(target);
     LoadBitmapFile((folder_ / "absent.bmp").string(), &target);
-    EXPECT_EQ(surfacetest::Snapshot(target), before);
+    EXPECT_EQ(fakes::Snapshot(target), before);
 }
 
 TEST_F(LoadBitmapFileTest, Load_FolderInsteadOfAFileLeavesTheTargetAsItWas) {
-    platform::Surface target = surfacetest::Patterned(4, 4);
-    const std::vector<uint32_t> before = surfacetest::Snapshot(target);
+    graphics::Surface target = fakes::Patterned(4, 4);
+    const std::vector<uint32_t> before = fakes::Snapshot(target);
     LoadBitmapFile(folder_.string(), &target);
-    EXPECT_EQ(surfacetest::Snapshot(target), before);
+    EXPECT_EQ(fakes::Snapshot(target), before);
 }
 
 TEST_F(LoadBitmapFileTest, Load_EmptyFileChangesNothingAndTheNextGoodFileDraws) {
     const std::string empty = Write("empty.bmp", {});
     const std::string good = Write("good.bmp", TwoByTwo());
-    platform::Surface target = surfacetest::Patterned(2, 2);
-    const std::vector<uint32_t> before = surfacetest::Snapshot(target);
+    graphics::Surface target = fakes::Patterned(2, 2);
+    const std::vector<uint32_t> before = fakes::Snapshot(target);
     LoadBitmapFile(empty, &target);
-    EXPECT_EQ(surfacetest::Snapshot(target), before);
+    EXPECT_EQ(fakes::Snapshot(target), before);
     LoadBitmapFile(good, &target);
-    EXPECT_EQ(surfacetest::Snapshot(target),
+    EXPECT_EQ(fakes::Snapshot(target),
               (std::vector<uint32_t>{0x0000FF, 0xFF0000, 0x00FF00, 0xFFFFFF}));
 }
 
@@ -107,16 +107,16 @@ TEST_F(LoadBitmapFileTest, Load_TruncatedFileLeavesTheTargetAsItWas) {
     std::vector<uint8_t> bytes = TwoByTwo();
     bytes.pop_back();
     const std::string path = Write("cut.bmp", bytes);
-    platform::Surface target = surfacetest::Patterned(2, 2);
-    const std::vector<uint32_t> before = surfacetest::Snapshot(target);
+    graphics::Surface target = fakes::Patterned(2, 2);
+    const std::vector<uint32_t> before = fakes::Snapshot(target);
     LoadBitmapFile(path, &target);
-    EXPECT_EQ(surfacetest::Snapshot(target), before);
+    EXPECT_EQ(fakes::Snapshot(target), before);
 }
 
 TEST_F(LoadBitmapFileTest, Load_NullTargetIsIgnoredAndLaterLoadsWork) {
     const std::string path = Write("good.bmp", TwoByTwo());
     LoadBitmapFile(path, nullptr);
-    platform::Surface target(2, 2);
+    graphics::Surface target(2, 2);
     LoadBitmapFile(path, &target);
     EXPECT_EQ(target.Pixel(1, 0), 0xFF0000u);
 }
@@ -129,20 +129,20 @@ TEST_F(LoadBitmapFileTest, Load_FilesOfEverySizeInTurnEachDrawTheirOwnPixels) {
     const std::string large =
         Write("large.bmp",
               BuildFile(Header{700, 600, 24}, {},
-                        bmptest::PackRows(std::vector<std::vector<uint32_t>>(600, wideRow), 24)));
+                        fakes::PackRows(std::vector<std::vector<uint32_t>>(600, wideRow), 24)));
     const std::string small = Write("small.bmp", TwoByTwo());
     const std::string tiny =
-        Write("tiny.bmp", BuildFile(Header{1, 1, 24}, {}, bmptest::PackRows({{0xABCDEF}}, 24)));
-    BitmapFile::Loader loader;
+        Write("tiny.bmp", BuildFile(Header{1, 1, 24}, {}, fakes::PackRows({{0xABCDEF}}, 24)));
+    graphics::BitmapLoader loader;
     for (const std::string& path : {large, small, tiny, small, large, tiny}) {
-        platform::Surface target = surfacetest::Patterned(2, 2);
-        const std::vector<uint32_t> before = surfacetest::Snapshot(target);
+        graphics::Surface target = fakes::Patterned(2, 2);
+        const std::vector<uint32_t> before = fakes::Snapshot(target);
         loader.Load(path, &target);
         const std::vector<uint32_t> expected =
             path == large   ? std::vector<uint32_t>(4, 0x563412)
             : path == small ? std::vector<uint32_t>{0x0000FF, 0xFF0000, 0x00FF00, 0xFFFFFF}
                             : std::vector<uint32_t>{0xEFCDAB, before[1], before[2], before[3]};
-        EXPECT_EQ(surfacetest::Snapshot(target), expected) << path;
+        EXPECT_EQ(fakes::Snapshot(target), expected) << path;
     }
 }
 

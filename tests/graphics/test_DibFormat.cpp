@@ -4,17 +4,17 @@
 #include <string>
 #include <vector>
 
-#include "fakes/BmpBuilder.h"
 #include "SurfaceCheck.h"
+#include "fakes/BmpBuilder.h"
 #include "graphics/BitmapFile.h"
 #include "graphics/DibFormat.h"
 
 namespace {
 
-using BitmapFile::DrawBitmapBytes;
-using bmptest::BuildFile;
-using bmptest::Header;
-using bmptest::PokeLe32;
+using fakes::BuildFile;
+using fakes::Header;
+using fakes::PokeLe32;
+using graphics::DrawBitmapBytes;
 
 constexpr size_t kOffBitsAt = 10;
 constexpr size_t kInfoSizeAt = 14;
@@ -23,9 +23,9 @@ constexpr size_t kHeightAt = 22;
 
 // 3 x 2 pixels, 8 bits, a 4-entry table: 54 + 16 + 8 bytes.
 std::vector<uint8_t> GoodIndexed() {
-    return BuildFile(Header{3, 2, 8, bmptest::kRgb, 4},
-                     bmptest::Table({0x000000, 0x0000FF, 0x00FF00, 0xFF0000}),
-                     bmptest::PackRows({{0, 1, 2}, {3, 2, 1}}, 8));
+    return BuildFile(Header{3, 2, 8, fakes::kRgb, 4},
+                     fakes::Table({0x000000, 0x0000FF, 0x00FF00, 0xFF0000}),
+                     fakes::PackRows({{0, 1, 2}, {3, 2, 1}}, 8));
 }
 
 std::vector<uint8_t> Good24(int32_t width, int32_t height) {
@@ -53,10 +53,10 @@ struct BadFile {
 void ExpectRefusedWhole(const std::vector<BadFile>& cases) {
     for (const BadFile& bad : cases) {
         SCOPED_TRACE(bad.what);
-        platform::Surface target = surfacetest::Patterned(5, 4);
-        const std::vector<uint32_t> before = surfacetest::Snapshot(target);
+        graphics::Surface target = fakes::Patterned(5, 4);
+        const std::vector<uint32_t> before = fakes::Snapshot(target);
         EXPECT_FALSE(DrawBitmapBytes(bad.file, target));
-        EXPECT_EQ(surfacetest::Snapshot(target), before);
+        EXPECT_EQ(fakes::Snapshot(target), before);
     }
 }
 
@@ -74,8 +74,8 @@ TEST(DibFormat, Parse_RefusesFilesShorterThanTheirHeadersClaim) {
         {"bits offset past the end", With32(good, kOffBitsAt, 79)},
         {"bits offset at the very end", With32(good, kOffBitsAt, 78)},
         {"bits offset far away", With32(good, kOffBitsAt, 0xFFFFFFFF)},
-        {"bit masks missing", BuildFile(Header{1, 1, 16, bmptest::kBitfields},
-                                        bmptest::Masks(0x7C00, 0x03E0, 0x001F), {})},
+        {"bit masks missing",
+         BuildFile(Header{1, 1, 16, fakes::kBitfields}, fakes::Masks(0x7C00, 0x03E0, 0x001F), {})},
     });
 }
 
@@ -88,56 +88,54 @@ TEST(DibFormat, Parse_RefusesAbsurdSizes) {
         {"pixel count past 32 bits", With32(Good24(65536, 1), kHeightAt, 65536)},
         {"row far longer than the file", With32(Good24(1, 1), kWidthAt, 0x7FFFFFFF)},
         {"RLE image with a pixel count past 32 bits",
-         BuildFile(Header{70000, 70000, 8, bmptest::kRle8, 1}, bmptest::Table({0}),
+         BuildFile(Header{70000, 70000, 8, fakes::kRle8, 1}, fakes::Table({0}),
                    std::vector<uint8_t>{0x00, 0x01})},
         {"header shorter than 40 bytes", With32(Good24(1, 1), kInfoSizeAt, 12)},
-        {"wider than any sheet", Good24(dib::kMaxSide + 1, 1)},
-        {"taller than any sheet, top-down", Good24(1, -dib::kMaxSide - 1)},
+        {"wider than any sheet", Good24(graphics::dib::kMaxSide + 1, 1)},
+        {"taller than any sheet, top-down", Good24(1, -graphics::dib::kMaxSide - 1)},
         {"header longer than any lead", With32(Good24(1, 1), kInfoSizeAt, 0x10001)},
     });
 }
 
 TEST(DibFormat, Parse_RefusesFormatsItDoesNotDecode) {
     ExpectRefusedWhole({
-        {"2 bits per pixel",
-         BuildFile(Header{4, 1, 2}, bmptest::Table({0, 1, 2, 3}), {0, 0, 0, 0})},
-        {"24-bit bit fields", BuildFile(Header{1, 1, 24, bmptest::kBitfields},
-                                        bmptest::Masks(0xFF0000, 0xFF00, 0xFF), {0, 0, 0, 0})},
-        {"RLE8 on 4 bits", BuildFile(Header{1, 1, 4, bmptest::kRle8}, bmptest::Table({0}), {0, 1})},
-        {"RLE4 on 8 bits", BuildFile(Header{1, 1, 8, bmptest::kRle4}, bmptest::Table({0}), {0, 1})},
+        {"2 bits per pixel", BuildFile(Header{4, 1, 2}, fakes::Table({0, 1, 2, 3}), {0, 0, 0, 0})},
+        {"24-bit bit fields", BuildFile(Header{1, 1, 24, fakes::kBitfields},
+                                        fakes::Masks(0xFF0000, 0xFF00, 0xFF), {0, 0, 0, 0})},
+        {"RLE8 on 4 bits", BuildFile(Header{1, 1, 4, fakes::kRle8}, fakes::Table({0}), {0, 1})},
+        {"RLE4 on 8 bits", BuildFile(Header{1, 1, 8, fakes::kRle4}, fakes::Table({0}), {0, 1})},
         {"embedded JPEG", BuildFile(Header{1, 1, 0, 4}, {}, {0xFF, 0xD8, 0xFF, 0xD9})},
-        {"mask with a hole", BuildFile(Header{1, 1, 16, bmptest::kBitfields},
-                                       bmptest::Masks(0xF0F0, 0x0F00, 0x000F), {0, 0, 0, 0})},
+        {"mask with a hole", BuildFile(Header{1, 1, 16, fakes::kBitfields},
+                                       fakes::Masks(0xF0F0, 0x0F00, 0x000F), {0, 0, 0, 0})},
     });
 }
 
 TEST(DibFormat, Parse_RefusesIndicesPastTheColourTable) {
     ExpectRefusedWhole({
-        {"8 bits", BuildFile(Header{3, 1, 8, bmptest::kRgb, 2}, bmptest::Table({0, 0xFFFFFF}),
-                             bmptest::PackRows({{0, 1, 2}}, 8))},
-        {"4 bits", BuildFile(Header{3, 1, 4, bmptest::kRgb, 3}, bmptest::Table({0, 1, 2}),
-                             bmptest::PackRows({{2, 3, 0}}, 4))},
-        {"1 bit", BuildFile(Header{9, 1, 1, bmptest::kRgb, 1}, bmptest::Table({0xFFFFFF}),
-                            bmptest::PackRows({{0, 0, 0, 0, 0, 0, 0, 0, 1}}, 1))},
-        {"bottom row only",
-         BuildFile(Header{2, 2, 8, bmptest::kRgb, 2}, bmptest::Table({0, 0xFFFFFF}),
-                   bmptest::PackRows({{1, 7}, {1, 0}}, 8))},
+        {"8 bits", BuildFile(Header{3, 1, 8, fakes::kRgb, 2}, fakes::Table({0, 0xFFFFFF}),
+                             fakes::PackRows({{0, 1, 2}}, 8))},
+        {"4 bits", BuildFile(Header{3, 1, 4, fakes::kRgb, 3}, fakes::Table({0, 1, 2}),
+                             fakes::PackRows({{2, 3, 0}}, 4))},
+        {"1 bit", BuildFile(Header{9, 1, 1, fakes::kRgb, 1}, fakes::Table({0xFFFFFF}),
+                            fakes::PackRows({{0, 0, 0, 0, 0, 0, 0, 0, 1}}, 1))},
+        {"bottom row only", BuildFile(Header{2, 2, 8, fakes::kRgb, 2}, fakes::Table({0, 0xFFFFFF}),
+                                      fakes::PackRows({{1, 7}, {1, 0}}, 8))},
     });
 }
 
 TEST(DibFormat, Parse_IgnoresRowPaddingWhenCheckingIndices) {
-    std::vector<uint8_t> bits = bmptest::PackRows({{1, 0, 1}}, 8);
+    std::vector<uint8_t> bits = fakes::PackRows({{1, 0, 1}}, 8);
     bits[3] = 0xFF;
     std::vector<uint8_t> file =
-        BuildFile(Header{3, 1, 8, bmptest::kRgb, 2}, bmptest::Table({0x0000FF, 0x00FF00}), bits);
-    platform::Surface target(3, 1);
+        BuildFile(Header{3, 1, 8, fakes::kRgb, 2}, fakes::Table({0x0000FF, 0x00FF00}), bits);
+    graphics::Surface target(3, 1);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
-    EXPECT_EQ(surfacetest::Snapshot(target), (std::vector<uint32_t>{0x00FF00, 0x0000FF, 0x00FF00}));
+    EXPECT_EQ(fakes::Snapshot(target), (std::vector<uint32_t>{0x00FF00, 0x0000FF, 0x00FF00}));
 
     // A 4-bit row of odd width leaves the low half of its last byte unused.
-    bits = bmptest::PackRows({{1}}, 4);
+    bits = fakes::PackRows({{1}}, 4);
     bits[0] |= 0x0F;
-    file = BuildFile(Header{1, 1, 4, bmptest::kRgb, 2}, bmptest::Table({0x0000FF, 0x00FF00}), bits);
+    file = BuildFile(Header{1, 1, 4, fakes::kRgb, 2}, fakes::Table({0x0000FF, 0x00FF00}), bits);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
     EXPECT_EQ(target.Pixel(0, 0), 0x00FF00u);
 }
@@ -145,15 +143,15 @@ TEST(DibFormat, Parse_IgnoresRowPaddingWhenCheckingIndices) {
 TEST(DibFormat, Parse_TableLongerThanTheDepthNeedsOnlyItsUsableEntries) {
     // 1 bit per pixel claiming 200 colours: the two usable entries are enough.
     const std::vector<uint8_t> file =
-        BuildFile(Header{2, 1, 1, bmptest::kRgb, 200}, bmptest::Table({0x0000FF, 0x00FF00}),
-                  bmptest::PackRows({{1, 0}}, 1));
-    platform::Surface target(2, 1);
+        BuildFile(Header{2, 1, 1, fakes::kRgb, 200}, fakes::Table({0x0000FF, 0x00FF00}),
+                  fakes::PackRows({{1, 0}}, 1));
+    graphics::Surface target(2, 1);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
-    EXPECT_EQ(surfacetest::Snapshot(target), (std::vector<uint32_t>{0x00FF00, 0x0000FF}));
+    EXPECT_EQ(fakes::Snapshot(target), (std::vector<uint32_t>{0x00FF00, 0x0000FF}));
 }
 
 TEST(DibFormat, Draw_EmptyTargetDrawsNothing) {
-    platform::Surface target(0, 0);
+    graphics::Surface target(0, 0);
     EXPECT_FALSE(DrawBitmapBytes(GoodIndexed(), target));
 }
 

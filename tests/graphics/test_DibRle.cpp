@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "fakes/BmpBuilder.h"
 #include "SurfaceCheck.h"
+#include "fakes/BmpBuilder.h"
 #include "graphics/BitmapFile.h"
 
 namespace {
 
-using BitmapFile::DrawBitmapBytes;
-using bmptest::BuildFile;
-using bmptest::Header;
+using fakes::BuildFile;
+using fakes::Header;
+using graphics::DrawBitmapBytes;
 
 // Entry 0 is no colour a decoder would make up on its own, so skipped pixels
 // that take it are told apart from black or untouched ones.
@@ -23,13 +23,13 @@ constexpr uint32_t kE4 = 0x00FFFF;
 constexpr uint32_t kE5 = 0xFF00FF;
 
 std::vector<uint8_t> Rle8(int32_t width, int32_t height, const std::vector<uint8_t>& stream) {
-    return BuildFile(Header{width, height, 8, bmptest::kRle8, 4},
-                     bmptest::Table({kE0, kE1, kE2, kE3}), stream);
+    return BuildFile(Header{width, height, 8, fakes::kRle8, 4}, fakes::Table({kE0, kE1, kE2, kE3}),
+                     stream);
 }
 
 std::vector<uint8_t> Rle4(int32_t width, int32_t height, const std::vector<uint8_t>& stream) {
-    return BuildFile(Header{width, height, 4, bmptest::kRle4, 6},
-                     bmptest::Table({kE0, kE1, kE2, kE3, kE4, kE5}), stream);
+    return BuildFile(Header{width, height, 4, fakes::kRle4, 6},
+                     fakes::Table({kE0, kE1, kE2, kE3, kE4, kE5}), stream);
 }
 
 TEST(DibRle, Rle8_DrawsRunsAbsoluteRunsAndSkipsWithEntryZero) {
@@ -44,8 +44,8 @@ TEST(DibRle, Rle8_DrawsRunsAbsoluteRunsAndSkipsWithEntryZero) {
                                                0x06, 0x03,                          // 3 x 6
                                                0x00, 0x01,                          // end
                                            });
-    platform::Surface target = surfacetest::Patterned(7, 4);
-    const platform::Surface before = target;
+    graphics::Surface target = fakes::Patterned(7, 4);
+    const graphics::Surface before = target;
     ASSERT_TRUE(DrawBitmapBytes(file, target));
     const std::vector<std::vector<uint32_t>> expected = {
         {kE3, kE3, kE3, kE3, kE3, kE3},
@@ -63,13 +63,13 @@ TEST(DibRle, Rle8_DrawsRunsAbsoluteRunsAndSkipsWithEntryZero) {
 
 TEST(DibRle, Rle8_DeltaMovesAcrossRowsAndAnEarlyEndLeavesEntryZero) {
     const std::vector<uint8_t> file = Rle8(4, 3, {0x00, 0x02, 0x03, 0x01, 0x01, 0x02, 0x00, 0x01});
-    platform::Surface target(4, 3, 0xABCDEF);
+    graphics::Surface target(4, 3, 0xABCDEF);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
-    EXPECT_EQ(surfacetest::Snapshot(target), (std::vector<uint32_t>{
-                                                 kE0, kE0, kE0, kE0,  //
-                                                 kE0, kE0, kE0, kE2,  //
-                                                 kE0, kE0, kE0, kE0,  //
-                                             }));
+    EXPECT_EQ(fakes::Snapshot(target), (std::vector<uint32_t>{
+                                           kE0, kE0, kE0, kE0,  //
+                                           kE0, kE0, kE0, kE2,  //
+                                           kE0, kE0, kE0, kE0,  //
+                                       }));
 }
 
 TEST(DibRle, Rle4_AlternatesRunNibblesAndReadsAbsoluteNibbles) {
@@ -82,27 +82,27 @@ TEST(DibRle, Rle4_AlternatesRunNibblesAndReadsAbsoluteNibbles) {
                                                0x01, 0x27,              // 2 (7 unused)
                                                0x00, 0x01,              // end
                                            });
-    platform::Surface target(6, 2);
+    graphics::Surface target(6, 2);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
-    EXPECT_EQ(surfacetest::Snapshot(target), (std::vector<uint32_t>{
-                                                 kE3, kE4, kE5, kE0, kE2, kE0,  //
-                                                 kE1, kE2, kE1, kE2, kE1, kE0,  //
-                                             }));
+    EXPECT_EQ(fakes::Snapshot(target), (std::vector<uint32_t>{
+                                           kE3, kE4, kE5, kE0, kE2, kE0,  //
+                                           kE1, kE2, kE1, kE2, kE1, kE0,  //
+                                       }));
 }
 
 TEST(DibRle, Rle_StreamEndingAfterItsLastRowNeedsNoEndMark) {
     const std::vector<uint8_t> file = Rle8(2, 2, {0x02, 0x01, 0x00, 0x00, 0x02, 0x02, 0x00, 0x00});
-    platform::Surface target(2, 2);
+    graphics::Surface target(2, 2);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
-    EXPECT_EQ(surfacetest::Snapshot(target), (std::vector<uint32_t>{kE2, kE2, kE1, kE1}));
+    EXPECT_EQ(fakes::Snapshot(target), (std::vector<uint32_t>{kE2, kE2, kE1, kE1}));
 }
 
 TEST(DibRle, Rle_ClipsToASmallerTarget) {
     const std::vector<uint8_t> file =
         Rle8(6, 3, {0x06, 0x01, 0x00, 0x00, 0x06, 0x02, 0x00, 0x00, 0x06, 0x03, 0x00, 0x01});
-    platform::Surface target(4, 2);
+    graphics::Surface target(4, 2);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
-    EXPECT_EQ(surfacetest::Snapshot(target),
+    EXPECT_EQ(fakes::Snapshot(target),
               (std::vector<uint32_t>{kE3, kE3, kE3, kE3, kE2, kE2, kE2, kE2}));
 }
 
@@ -135,10 +135,10 @@ TEST(DibRle, Rle_RejectsBrokenStreamsWholeAndKeepsTheTarget) {
     };
     for (const BadStream& bad : cases) {
         SCOPED_TRACE(bad.what);
-        platform::Surface target = surfacetest::Patterned(8, 3);
-        const std::vector<uint32_t> before = surfacetest::Snapshot(target);
+        graphics::Surface target = fakes::Patterned(8, 3);
+        const std::vector<uint32_t> before = fakes::Snapshot(target);
         EXPECT_FALSE(DrawBitmapBytes(bad.file, target));
-        EXPECT_EQ(surfacetest::Snapshot(target), before);
+        EXPECT_EQ(fakes::Snapshot(target), before);
     }
 }
 

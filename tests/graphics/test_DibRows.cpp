@@ -7,17 +7,17 @@
 #include <utility>
 #include <vector>
 
-#include "fakes/BmpBuilder.h"
 #include "SurfaceCheck.h"
+#include "fakes/BmpBuilder.h"
 #include "graphics/BgrRows.h"
 #include "graphics/BitmapFile.h"
 
 namespace {
 
-using BitmapFile::DrawBitmapBytes;
-using bmptest::BuildFile;
-using bmptest::Header;
-using platform::RGB;
+using fakes::BuildFile;
+using fakes::Header;
+using graphics::DrawBitmapBytes;
+using graphics::RGB;
 
 // Channel values whose 8-bit forms are known: a full channel must be 255.
 constexpr std::array<uint32_t, 4> kFiveBit = {0, 8, 16, 31};
@@ -65,17 +65,17 @@ std::pair<uint32_t, uint32_t> Indexed(uint32_t index) {
 
 std::vector<Format> Formats() {
     return {
-        {"Indexed1", 1, bmptest::kRgb, TableOf(2),
+        {"Indexed1", 1, fakes::kRgb, TableOf(2),
          [](int32_t x, int32_t y) { return Indexed(static_cast<uint32_t>(x + y) % 2); }},
-        {"Indexed4", 4, bmptest::kRgb, TableOf(16),
+        {"Indexed4", 4, fakes::kRgb, TableOf(16),
          [](int32_t x, int32_t y) { return Indexed(static_cast<uint32_t>(3 * x + 5 * y) % 16); }},
-        {"Indexed8", 8, bmptest::kRgb, TableOf(256),
+        {"Indexed8", 8, fakes::kRgb, TableOf(256),
          [](int32_t x, int32_t y) {
              return Indexed(static_cast<uint32_t>(37 * x + 101 * y + 250) % 256);
          }},
         {"Rgb555",
          16,
-         bmptest::kRgb,
+         fakes::kRgb,
          {},
          [](int32_t x, int32_t y) {
              const size_t r = static_cast<size_t>(x + y) % 4;
@@ -84,7 +84,7 @@ std::vector<Format> Formats() {
              return std::pair{kFiveBit[r] << 10 | kFiveBit[g] << 5 | kFiveBit[b],
                               RGB(kFiveBitAs8[r], kFiveBitAs8[g], kFiveBitAs8[b])};
          }},
-        {"Bitfields565", 16, bmptest::kBitfields, bmptest::Masks(0xF800, 0x07E0, 0x001F),
+        {"Bitfields565", 16, fakes::kBitfields, fakes::Masks(0xF800, 0x07E0, 0x001F),
          [](int32_t x, int32_t y) {
              const size_t r = static_cast<size_t>(x + y) % 4;
              const size_t g = static_cast<size_t>(x + 2 * y + 1) % 4;
@@ -94,7 +94,7 @@ std::vector<Format> Formats() {
          }},
         {"Rgb24",
          24,
-         bmptest::kRgb,
+         fakes::kRgb,
          {},
          [](int32_t x, int32_t y) {
              return std::pair{uint32_t{Red(x, y)} << 16 | uint32_t{Green(x, y)} << 8 | Blue(x, y),
@@ -103,15 +103,15 @@ std::vector<Format> Formats() {
         // The fourth byte is neither colour nor transparency.
         {"Rgb32",
          32,
-         bmptest::kRgb,
+         fakes::kRgb,
          {},
          [](int32_t x, int32_t y) {
              return std::pair{
                  0x5A000000u | uint32_t{Red(x, y)} << 16 | uint32_t{Green(x, y)} << 8 | Blue(x, y),
                  RGB(Red(x, y), Green(x, y), Blue(x, y))};
          }},
-        {"Bitfields32Swapped", 32, bmptest::kBitfields,
-         bmptest::Masks(0x000000FF, 0x0000FF00, 0x00FF0000),
+        {"Bitfields32Swapped", 32, fakes::kBitfields,
+         fakes::Masks(0x000000FF, 0x0000FF00, 0x00FF0000),
          [](int32_t x, int32_t y) {
              return std::pair{uint32_t{Blue(x, y)} << 16 | uint32_t{Green(x, y)} << 8 | Red(x, y),
                               RGB(Red(x, y), Green(x, y), Blue(x, y))};
@@ -137,10 +137,10 @@ TEST_P(DecodeEveryFormat, DrawsEachPixelAtItsPlaceAndKeepsTheRest) {
     }
     const std::vector<uint8_t> file = BuildFile(
         Header{width, topDown ? -kHeight : kHeight, format.bitCount, format.compression},
-        format.extra, bmptest::PackRows(bmptest::InFileOrder(stored, topDown), format.bitCount));
+        format.extra, fakes::PackRows(fakes::InFileOrder(stored, topDown), format.bitCount));
 
-    platform::Surface target = surfacetest::Patterned(width + 2, kHeight + 2);
-    const platform::Surface before = target;
+    graphics::Surface target = fakes::Patterned(width + 2, kHeight + 2);
+    const graphics::Surface before = target;
     ASSERT_TRUE(DrawBitmapBytes(file, target));
     for (int32_t y = 0; y < target.Height(); ++y) {
         for (int32_t x = 0; x < target.Width(); ++x) {
@@ -162,8 +162,8 @@ INSTANTIATE_TEST_SUITE_P(DibRows, DecodeEveryFormat,
 
 TEST(DibRows, Draw16Bit_WhiteStaysExactlyWhite) {
     const std::vector<uint8_t> file =
-        BuildFile(Header{2, 1, 16}, {}, bmptest::PackRows({{0x7FFF, 0x0000}}, 16));
-    platform::Surface target(2, 1);
+        BuildFile(Header{2, 1, 16}, {}, fakes::PackRows({{0x7FFF, 0x0000}}, 16));
+    graphics::Surface target(2, 1);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
     EXPECT_EQ(target.Pixel(0, 0), 0xFFFFFFu);
     EXPECT_EQ(target.Pixel(1, 0), 0x000000u);
@@ -172,21 +172,21 @@ TEST(DibRows, Draw16Bit_WhiteStaysExactlyWhite) {
 TEST(DibRows, Draw32Bit_WideChannelsKeepTheirTopEightBits) {
     // 10 bits per channel: red 0x3FF, green 0x200, blue 0x0FF.
     const uint32_t value = 0x3FFu << 20 | 0x200u << 10 | 0x0FFu;
-    const std::vector<uint8_t> file = BuildFile(Header{1, 1, 32, bmptest::kBitfields},
-                                                bmptest::Masks(0x3FF00000, 0x000FFC00, 0x000003FF),
-                                                bmptest::PackRows({{value}}, 32));
-    platform::Surface target(1, 1);
+    const std::vector<uint8_t> file =
+        BuildFile(Header{1, 1, 32, fakes::kBitfields},
+                  fakes::Masks(0x3FF00000, 0x000FFC00, 0x000003FF), fakes::PackRows({{value}}, 32));
+    graphics::Surface target(1, 1);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
     EXPECT_EQ(target.Pixel(0, 0), RGB(0xFF, 0x80, 0x3F));
 }
 
 TEST(DibRows, Draw8Bit_TakesColoursFromAShortTable) {
     const std::vector<uint8_t> file =
-        BuildFile(Header{3, 1, 8, bmptest::kRgb, 2}, bmptest::Table({0x123456, 0xABCDEF}),
-                  bmptest::PackRows({{1, 0, 1}}, 8));
-    platform::Surface target(3, 1);
+        BuildFile(Header{3, 1, 8, fakes::kRgb, 2}, fakes::Table({0x123456, 0xABCDEF}),
+                  fakes::PackRows({{1, 0, 1}}, 8));
+    graphics::Surface target(3, 1);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
-    EXPECT_EQ(surfacetest::Snapshot(target), (std::vector<uint32_t>{0xABCDEF, 0x123456, 0xABCDEF}));
+    EXPECT_EQ(fakes::Snapshot(target), (std::vector<uint32_t>{0xABCDEF, 0x123456, 0xABCDEF}));
 }
 
 TEST(DibRows, Draw_ImageLargerThanTargetShowsItsTopLeftPart) {
@@ -197,8 +197,8 @@ TEST(DibRows, Draw_ImageLargerThanTargetShowsItsTopLeftPart) {
         }
     }
     const std::vector<uint8_t> file = BuildFile(
-        Header{9, 6, 8}, TableOf(256), bmptest::PackRows(bmptest::InFileOrder(rows, false), 8));
-    platform::Surface target(4, 3);
+        Header{9, 6, 8}, TableOf(256), fakes::PackRows(fakes::InFileOrder(rows, false), 8));
+    graphics::Surface target(4, 3);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
     for (int32_t y = 0; y < 3; ++y) {
         for (int32_t x = 0; x < 4; ++x) {
@@ -209,13 +209,13 @@ TEST(DibRows, Draw_ImageLargerThanTargetShowsItsTopLeftPart) {
 
 TEST(DibRows, Draw_FollowsTheBitsOffsetAndALongerHeader) {
     // A 124-byte header, then the table, then a gap before the bits.
-    std::vector<uint8_t> extra = bmptest::Table({0x0000FF, 0x00FF00});
+    std::vector<uint8_t> extra = fakes::Table({0x0000FF, 0x00FF00});
     extra.insert(extra.end(), {0xEE, 0xEE, 0xEE, 0xEE});
     const std::vector<uint8_t> file =
-        BuildFile(Header{2, 1, 8, bmptest::kRgb, 2, 124}, extra, bmptest::PackRows({{1, 0}}, 8));
-    platform::Surface target(2, 1);
+        BuildFile(Header{2, 1, 8, fakes::kRgb, 2, 124}, extra, fakes::PackRows({{1, 0}}, 8));
+    graphics::Surface target(2, 1);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
-    EXPECT_EQ(surfacetest::Snapshot(target), (std::vector<uint32_t>{0x00FF00, 0x0000FF}));
+    EXPECT_EQ(fakes::Snapshot(target), (std::vector<uint32_t>{0x00FF00, 0x0000FF}));
 }
 
 // Every instruction set this machine runs, not only the fastest, so the
@@ -224,9 +224,10 @@ TEST(DibRows, Draw_FollowsTheBitsOffsetAndALongerHeader) {
 // caught by the sanitizer build; widths up to 70 take every unrolled step
 // and every leftover count.
 TEST(DibRows, BgrRows_EveryInstructionSetWidensEveryWidthAlike) {
-    for (const dib::RowCode code : {dib::RowCode::kPortable, dib::RowCode::kSse2,
-                                    dib::RowCode::kSsse3, dib::RowCode::kAvx2}) {
-        if (!dib::MachineRuns(code)) {
+    for (const graphics::dib::RowCode code :
+         {graphics::dib::RowCode::kPortable, graphics::dib::RowCode::kSse2,
+          graphics::dib::RowCode::kSsse3, graphics::dib::RowCode::kAvx2}) {
+        if (!graphics::dib::MachineRuns(code)) {
             continue;
         }
         for (int32_t width = 0; width <= 70; ++width) {
@@ -236,7 +237,7 @@ TEST(DibRows, BgrRows_EveryInstructionSetWidensEveryWidthAlike) {
                 triples[i] = static_cast<uint8_t>(i * 37 + static_cast<size_t>(width));
             }
             std::vector<uint32_t> words(count + 1, 0x12345678u);
-            dib::BgrRowFor(code)(triples.data(), words.data(), width);
+            graphics::dib::BgrRowFor(code)(triples.data(), words.data(), width);
             for (size_t x = 0; x < count; ++x) {
                 const uint32_t expected = 0xFF000000u | uint32_t{triples[3 * x + 2]} << 16 |
                                           uint32_t{triples[3 * x + 1]} << 8 | triples[3 * x];

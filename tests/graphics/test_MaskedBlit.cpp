@@ -9,15 +9,15 @@
 
 namespace {
 
-using MaskedBlit::BlitTransparent;
-using platform::Surface;
+using graphics::BlitTransparent;
+using graphics::Surface;
 
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBlack = 0x000000;
 
 // A sheet whose every third pixel is white, the rest all different.
 Surface Sheet(int32_t width, int32_t height) {
-    Surface sheet = surfacetest::Patterned(width, height);
+    Surface sheet = fakes::Patterned(width, height);
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
             if ((x + 2 * y) % 3 == 0) {
@@ -47,20 +47,20 @@ Surface Expected(const Surface& dest, int32_t X, int32_t Y, int32_t Width, int32
 
 TEST(BlitTransparent, Blit_AllTransparentSourceLeavesTheTargetUnchanged) {
     Surface src(16, 16, kWhite);
-    Surface dest = surfacetest::Patterned(20, 20);
-    const std::vector<uint32_t> before = surfacetest::Snapshot(dest);
+    Surface dest = fakes::Patterned(20, 20);
+    const std::vector<uint32_t> before = fakes::Snapshot(dest);
     BlitTransparent(dest.hDC(), 2, 3, 16, 16, src.hDC(), 0, 0, kWhite);
-    EXPECT_EQ(surfacetest::Snapshot(dest), before);
+    EXPECT_EQ(fakes::Snapshot(dest), before);
 }
 
 TEST(BlitTransparent, Blit_SourceWithoutTransparentPixelsIsCopiedExactlyBlackIncluded) {
-    Surface src = surfacetest::Patterned(19, 5);
+    Surface src = fakes::Patterned(19, 5);
     src.SetPixel(0, 0, kBlack);
     src.SetPixel(18, 4, kBlack);
     src.SetPixel(9, 2, 0xFEFEFE);
     Surface dest(19, 5, kWhite);
     BlitTransparent(dest.hDC(), 0, 0, 19, 5, src.hDC(), 0, 0, kWhite);
-    EXPECT_EQ(surfacetest::Snapshot(dest), surfacetest::Snapshot(src));
+    EXPECT_EQ(fakes::Snapshot(dest), fakes::Snapshot(src));
 }
 
 TEST(BlitTransparent, Blit_ColoursOneStepFromTheTransparentOneAreOpaque) {
@@ -71,16 +71,16 @@ TEST(BlitTransparent, Blit_ColoursOneStepFromTheTransparentOneAreOpaque) {
     }
     Surface dest(4, 1, kBlack);
     BlitTransparent(dest.hDC(), 0, 0, 4, 1, src.hDC(), 0, 0, kWhite);
-    EXPECT_EQ(surfacetest::Snapshot(dest), surfacetest::Snapshot(src));
+    EXPECT_EQ(fakes::Snapshot(dest), fakes::Snapshot(src));
 }
 
 TEST(BlitTransparent, Blit_CopiesOpaquePixelsAndLeavesTransparentOnesUntouched) {
     // 19 wide: whole groups of pixels and a remainder, from inner offsets.
     Surface src = Sheet(30, 20);
-    Surface dest = surfacetest::Patterned(40, 30);
+    Surface dest = fakes::Patterned(40, 30);
     const Surface expected = Expected(dest, 7, 5, 19, 13, src, 3, 4, kWhite);
     BlitTransparent(dest.hDC(), 7, 5, 19, 13, src.hDC(), 3, 4, kWhite);
-    EXPECT_EQ(surfacetest::Snapshot(dest), surfacetest::Snapshot(expected));
+    EXPECT_EQ(fakes::Snapshot(dest), fakes::Snapshot(expected));
 }
 
 TEST(BlitTransparent, Blit_HonoursAnyTransparentColour) {
@@ -90,7 +90,7 @@ TEST(BlitTransparent, Blit_HonoursAnyTransparentColour) {
     src.SetPixel(2, 0, 0xFF00FF);
     Surface dest(3, 1, 0x123456);
     BlitTransparent(dest.hDC(), 0, 0, 3, 1, src.hDC(), 0, 0, kBlack);
-    EXPECT_EQ(surfacetest::Snapshot(dest), (std::vector<uint32_t>{0x123456, kWhite, 0xFF00FF}));
+    EXPECT_EQ(fakes::Snapshot(dest), (std::vector<uint32_t>{0x123456, kWhite, 0xFF00FF}));
 }
 
 TEST(BlitTransparent, Blit_DestinationColoursHaveNoInfluence) {
@@ -100,29 +100,29 @@ TEST(BlitTransparent, Blit_DestinationColoursHaveNoInfluence) {
         Surface dest(9, 4, fill);
         const Surface expected = Expected(dest, 0, 0, 9, 4, src, 0, 0, kWhite);
         BlitTransparent(dest.hDC(), 0, 0, 9, 4, src.hDC(), 0, 0, kWhite);
-        EXPECT_EQ(surfacetest::Snapshot(dest), surfacetest::Snapshot(expected));
+        EXPECT_EQ(fakes::Snapshot(dest), fakes::Snapshot(expected));
     }
 }
 
 TEST(BlitTransparent, Blit_EmptyOrNegativeSizeDrawsNothing) {
     Surface src(8, 8, kBlack);
-    Surface dest = surfacetest::Patterned(8, 8);
-    const std::vector<uint32_t> before = surfacetest::Snapshot(dest);
+    Surface dest = fakes::Patterned(8, 8);
+    const std::vector<uint32_t> before = fakes::Snapshot(dest);
     BlitTransparent(dest.hDC(), 0, 0, 0, 8, src.hDC(), 0, 0, kWhite);
     BlitTransparent(dest.hDC(), 0, 0, 8, 0, src.hDC(), 0, 0, kWhite);
     BlitTransparent(dest.hDC(), 0, 0, -4, 8, src.hDC(), 0, 0, kWhite);
     BlitTransparent(dest.hDC(), 0, 0, 8, -4, src.hDC(), 0, 0, kWhite);
     BlitTransparent(dest.hDC(), 0, 0, -4, -4, src.hDC(), 0, 0, kWhite);
-    EXPECT_EQ(surfacetest::Snapshot(dest), before);
+    EXPECT_EQ(fakes::Snapshot(dest), before);
 }
 
 TEST(BlitTransparent, Blit_NullSurfaceDoesNothing) {
     Surface src(4, 4, kBlack);
-    Surface dest = surfacetest::Patterned(4, 4);
-    const std::vector<uint32_t> before = surfacetest::Snapshot(dest);
-    BlitTransparent(platform::DeviceContext{}, 0, 0, 4, 4, src.hDC(), 0, 0, kWhite);
-    BlitTransparent(dest.hDC(), 0, 0, 4, 4, platform::DeviceContext{}, 0, 0, kWhite);
-    EXPECT_EQ(surfacetest::Snapshot(dest), before);
+    Surface dest = fakes::Patterned(4, 4);
+    const std::vector<uint32_t> before = fakes::Snapshot(dest);
+    BlitTransparent(graphics::DeviceContext{}, 0, 0, 4, 4, src.hDC(), 0, 0, kWhite);
+    BlitTransparent(dest.hDC(), 0, 0, 4, 4, graphics::DeviceContext{}, 0, 0, kWhite);
+    EXPECT_EQ(fakes::Snapshot(dest), before);
 }
 
 TEST(BlitTransparent, Blit_ClipsBothRectanglesAtEveryEdge) {
@@ -131,10 +131,10 @@ TEST(BlitTransparent, Blit_ClipsBothRectanglesAtEveryEdge) {
         for (const int32_t y : {-6, -2, 0, 5, 8, 10}) {
             for (const int32_t srcX : {-7, -2, 0, 3, 6, 11}) {
                 for (const int32_t srcY : {-6, -1, 0, 4, 8}) {
-                    Surface dest = surfacetest::Patterned(12, 9);
+                    Surface dest = fakes::Patterned(12, 9);
                     const Surface expected = Expected(dest, x, y, 6, 5, src, srcX, srcY, kWhite);
                     BlitTransparent(dest.hDC(), x, y, 6, 5, src.hDC(), srcX, srcY, kWhite);
-                    ASSERT_EQ(surfacetest::Snapshot(dest), surfacetest::Snapshot(expected))
+                    ASSERT_EQ(fakes::Snapshot(dest), fakes::Snapshot(expected))
                         << "X " << x << " Y " << y << " SrcX " << srcX << " SrcY " << srcY;
                 }
             }
@@ -149,7 +149,7 @@ TEST(BlitTransparent, Blit_WithinOneSurfaceReadsTheSourceBeforeWriting) {
             const Surface copy = surface;
             Surface expected = Expected(surface, 10 + dx, 4 + dy, 12, 5, copy, 10, 4, kWhite);
             BlitTransparent(surface.hDC(), 10 + dx, 4 + dy, 12, 5, surface.hDC(), 10, 4, kWhite);
-            ASSERT_EQ(surfacetest::Snapshot(surface), surfacetest::Snapshot(expected))
+            ASSERT_EQ(fakes::Snapshot(surface), fakes::Snapshot(expected))
                 << "dx " << dx << " dy " << dy;
         }
     }

@@ -13,8 +13,8 @@
 
 namespace {
 
-using bmptest::BuildFile;
-using bmptest::Header;
+using fakes::BuildFile;
+using fakes::Header;
 namespace fs = std::filesystem;
 
 constexpr uintmax_t k200MB = uintmax_t{200} << 20;
@@ -22,7 +22,7 @@ constexpr uintmax_t k200MB = uintmax_t{200} << 20;
 // `bytes`, then a hole up to `length`.
 std::function<bool(const fs::path&)> Sparse(std::vector<uint8_t> bytes, uintmax_t length) {
     return [bytes, length](const fs::path& path) {
-        return hostile::WriteSparse(path, bytes, std::max<uintmax_t>(length, bytes.size())), true;
+        return fakes::WriteSparse(path, bytes, std::max<uintmax_t>(length, bytes.size())), true;
     };
 }
 
@@ -30,7 +30,7 @@ std::function<bool(const fs::path&)> Sparse(std::vector<uint8_t> bytes, uintmax_
 // the missing, empty and cut files every loader test already tries.
 TEST(SheetFaults, ASheetIgnoresWhatItCannotDrawAndKeepsItsPicture) {
     std::vector<uint8_t> offBits = BuildFile(Header{400, 200, 24}, {}, {});
-    bmptest::PokeLe32(offBits, 10, 0xF0000000u);
+    fakes::PokeLe32(offBits, 10, 0xF0000000u);
     struct Damage {
         std::string what;
         std::function<bool(const fs::path&)> make;
@@ -41,36 +41,36 @@ TEST(SheetFaults, ASheetIgnoresWhatItCannotDrawAndKeepsItsPicture) {
         {"claims 4096 x 4096 in 100 bytes", Sparse(BuildFile(Header{4096, 4096, 32}, {}, {}), 100)},
         {"pixels 3.75 GB in", Sparse(offBits, 0xF0000000u + uintmax_t{240000})},
     };
-    for (const hostile::NotAFile& kind : hostile::kNotAFile) {
+    for (const fakes::NotAFile& kind : fakes::kNotAFile) {
         damages.push_back({kind.name, kind.make});
     }
-    const hostile::TestFolder folder;
+    const fakes::TestFolder folder;
     const fs::path path = folder.path() / "default_m.bmp";
-    const hostile::HangGuard guard;
+    const fakes::HangGuard guard;
     for (const Damage& damage : damages) {
         SCOPED_TRACE(damage.what);
         fs::remove_all(path);
         ASSERT_TRUE(damage.make(path));
-        platform::Surface target = surfacetest::Patterned(6, 5);
-        const std::vector<uint32_t> before = surfacetest::Snapshot(target);
-        BitmapFile::LoadBitmapFile(path.string(), &target);
-        EXPECT_EQ(surfacetest::Snapshot(target), before);
-        EXPECT_FALSE(BitmapFile::ReadBitmapFile(path.string()));
+        graphics::Surface target = fakes::Patterned(6, 5);
+        const std::vector<uint32_t> before = fakes::Snapshot(target);
+        graphics::LoadBitmapFile(path.string(), &target);
+        EXPECT_EQ(fakes::Snapshot(target), before);
+        EXPECT_FALSE(graphics::ReadBitmapFile(path.string()));
     }
 }
 
 TEST(SheetFaults, AHugeFileIsReadOnlyAsFarAsItsHeadersSay) {
-    const hostile::TestFolder folder;
+    const fakes::TestFolder folder;
     const std::vector<uint8_t> good =
         BuildFile(Header{400, 200, 24}, {}, std::vector<uint8_t>(240000, 0x40));
     const fs::path path = folder.path() / "default_m.bmp";
     Sparse(good, k200MB)(path);
 
-    const std::optional<BitmapFile::FileBytes> read = BitmapFile::ReadBitmapFile(path.string());
+    const std::optional<graphics::BitmapFileBytes> read = graphics::ReadBitmapFile(path.string());
     ASSERT_TRUE(read);
     EXPECT_EQ(read->size, good.size());
-    platform::Surface target(400, 200);
-    BitmapFile::LoadBitmapFile(path.string(), &target);
+    graphics::Surface target(400, 200);
+    graphics::LoadBitmapFile(path.string(), &target);
     EXPECT_EQ(target.Pixel(399, 199), 0x404040u);
 }
 

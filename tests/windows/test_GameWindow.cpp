@@ -17,11 +17,11 @@ namespace {
 
 class GameWindowTest : public fakes::GameFixture {
 protected:
-    std::unique_ptr<GameWindow> window;
+    std::unique_ptr<windows::GameWindow> window;
 
     void SetUp() override {
         GameFixture::SetUp();
-        window = std::make_unique<GameWindow>(*game, pump);
+        window = std::make_unique<windows::GameWindow>(*game, pump);
     }
     void TearDown() override {
         window.reset();
@@ -30,8 +30,7 @@ protected:
 
     QString Text(const char* label) { return window->Label(label)->text(); }
     std::string Ini(const char* section, const char* key) {
-        return ProfileFile::ReadProfileString(section, key, "(none)",
-                                              (appFolder / "fendo.ini").string());
+        return files::ReadProfileString(section, key, "(none)", (appFolder / "fendo.ini").string());
     }
     // Starts the game the way Main does, without entering its loop.
     void StartInWindow() {

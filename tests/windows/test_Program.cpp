@@ -40,23 +40,23 @@ struct Damage {
 // past the longest file a load reads.
 void PadTo1048516Bytes(const fs::path& file) {
     const std::string bytes = *fakes::ReadBytes(file);
-    hostile::Write(file, bytes + ";" + std::string(1048516 - bytes.size() - 3, 'x') + "\r\n");
+    fakes::Write(file, bytes + ";" + std::string(1048516 - bytes.size() - 3, 'x') + "\r\n");
 }
 void BreakUtf16(const fs::path& file) {
-    hostile::Write(file, fakes::Utf16(*fakes::ReadBytes(file)) + "x");
+    fakes::Write(file, fakes::Utf16(*fakes::ReadBytes(file)) + "x");
 }
 // clang-format off
 const Damage kDamages[] = {
     {"intact", [](const fs::path&) {}, true, true},
     {"missing", [](const fs::path& f) { fs::remove(f); }, false, true},
-    {"empty", [](const fs::path& f) { hostile::Write(f, ""); }, false, true},
-    {"truncated", [](const fs::path& f) { hostile::Write(f, fakes::ReadBytes(f)->substr(0, 40)); },
+    {"empty", [](const fs::path& f) { fakes::Write(f, ""); }, false, true},
+    {"truncated", [](const fs::path& f) { fakes::Write(f, fakes::ReadBytes(f)->substr(0, 40)); },
      false, true},
-    {"garbage", [](const fs::path& f) { hostile::Write(f, std::string(4096, '\xA5')); },
+    {"garbage", [](const fs::path& f) { fakes::Write(f, std::string(4096, '\xA5')); },
      false, true},
-    {"huge", [](const fs::path& f) { hostile::WriteSparse(f, *fakes::ReadBytes(f), 200 << 20); },
+    {"huge", [](const fs::path& f) { fakes::WriteSparse(f, *fakes::ReadBytes(f), 200 << 20); },
      true, false},
-    {"pipe", [](const fs::path& f) { fs::remove(f), hostile::MakeFifo(f); }, false, false},
+    {"pipe", [](const fs::path& f) { fs::remove(f), fakes::MakeFifo(f); }, false, false},
 };
 // Ways of its own for the settings file to be in the way.
 const Damage kSettingsDamages[] = {
@@ -92,11 +92,10 @@ protected:
 
     void SetUp() override {
         GameFixture::SetUp();
-        fs::copy_file(fs::path(platform::AppFolder()) / "fdata" / "default_p.wav",
+        fs::copy_file(fs::path(files::AppFolder()) / "fdata" / "default_p.wav",
                       appFolder / "fdata" / "default_p.wav");
         // A first visit's results, so the damage has something to spoil.
-        ProfileFile::WriteProfileString("Scores", "MaxHits", "1",
-                                        (appFolder / "fendo.ini").string());
+        files::WriteProfileString("Scores", "MaxHits", "1", (appFolder / "fendo.ini").string());
         game = NewGame(&realSound);
     }
 
@@ -105,7 +104,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         QTest::keyClick(QApplication::focusWidget(), key);
     }
-    static std::string Text(const TitleWindow* title, const char* label) {
+    static std::string Text(const windows::TitleWindow* title, const char* label) {
         return title->findChild<QLabel*>(label)->text().toStdString();
     }
 };
@@ -119,8 +118,8 @@ TEST_P(WholeVisit, StillPlaysAndEnds) {
                                                            appFolder.string() + "/", std::nullopt});
     }
 
-    hostile::HangGuard guard;
-    Program program(*game, pump);
+    fakes::HangGuard guard;
+    windows::Program program(*game, pump);
     int quits = 0;
     program.onQuit = [&] { ++quits; };
     program.Start();
@@ -150,9 +149,9 @@ TEST_P(WholeVisit, StillPlaysAndEnds) {
     EXPECT_FALSE(program.GameScreen()->isVisible());
     // A settings file that cannot be read is not ours to overwrite, and the
     // session's results outlive a save that could not be made.
-    EXPECT_EQ(ProfileFile::ReadProfileString("Scores", "MaxHits", "(none)",
-                                             (appFolder / "fendo.ini").string()),
-              saved ? "2" : damage.maxHitsLeft);
+    EXPECT_EQ(
+        files::ReadProfileString("Scores", "MaxHits", "(none)", (appFolder / "fendo.ini").string()),
+        saved ? "2" : damage.maxHitsLeft);
     EXPECT_EQ(Text(program.Title(), "lblHiScore") + " " + Text(program.Title(), "lblMaxHits"),
               "144 pts 2 Hits");
     EXPECT_EQ(quits, 0);
@@ -183,7 +182,7 @@ using GameFlood = fakes::GameFixture;
 // it from the bottom of a pile of bursts, and Enter on the title window asks for the next
 // game, which waits for the last one's loop to return and has a burst budget of its own.
 TEST_F(GameFlood, NextGameStartsOnlyAfterTheLastOneHasReturned) {
-    Program program(*game, pump);
+    windows::Program program(*game, pump);
     program.Start();
     const auto pressEnter = [&] {
         QTest::keyClick(program.Title()->findChild<QPushButton*>("cmdGo"), Qt::Key_Return);

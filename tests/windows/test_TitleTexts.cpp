@@ -7,9 +7,9 @@
 
 namespace {
 
-using TitleTexts::HowToPunishText;
-using TitleTexts::HowToSelectText;
-using TitleTexts::KeyName;
+using windows::title_texts::HowToPunishText;
+using windows::title_texts::HowToSelectText;
+using windows::title_texts::KeyName;
 
 TEST(TitleTexts, KeyName_NamesExactlySixtyCodes) {
     struct Named {

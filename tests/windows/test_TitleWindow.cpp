@@ -19,20 +19,20 @@ namespace {
 
 class TitleWindowTest : public fakes::GameFixture {
 protected:
-    std::unique_ptr<TitleWindow> window;
+    std::unique_ptr<windows::TitleWindow> window;
     int goes = 0;
     int quits = 0;
 
     // Loads the window from whatever settings file is there and shows it.
     void Open() {
-        window = std::make_unique<TitleWindow>(*game);
+        window = std::make_unique<windows::TitleWindow>(*game);
         window->onGo = [this] { ++goes; };
         window->onQuit = [this] { ++quits; };
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-    void WriteIni(const std::string& text) { hostile::Write(appFolder / "fendo.ini", text); }
+    void WriteIni(const std::string& text) { fakes::Write(appFolder / "fendo.ini", text); }
     template <typename Control = QWidget>
     Control* Find(const std::string& name) {
         Control* control = window->findChild<Control*>(QString::fromStdString(name));
@@ -64,9 +64,9 @@ protected:
              {"fraPunishKey", "lblPunishKey1", "txtPunishKey0", "txtPunishKey1"}) {
             EXPECT_EQ(Find(control)->isEnabled(), mode != 0) << control;
         }
-        EXPECT_EQ(Text("lblHowToSelect"), TitleTexts::HowToSelectText(mode));
-        EXPECT_EQ(Text("lblHowToPunish"),
-                  TitleTexts::HowToPunishText(mode, static_cast<int16_t>(game->GetPunishKeyL()),
+        EXPECT_EQ(Text("lblHowToSelect"), windows::title_texts::HowToSelectText(mode));
+        EXPECT_EQ(Text("lblHowToPunish"), windows::title_texts::HowToPunishText(
+                                              mode, static_cast<int16_t>(game->GetPunishKeyL()),
                                               static_cast<int16_t>(game->GetPunishKeyR())));
     }
 };
@@ -78,7 +78,8 @@ TEST_F(TitleWindowTest, FirstStart_WithoutAFile) {
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_TRUE(Find<QPushButton>("cmdGo")->isDefault());
     EXPECT_EQ(Text("lblVersion"), "Ver.0.3.0");
-    EXPECT_EQ(Find<SurfaceView>("picSplash")->Surface().Pixel(50, 70), fakes::kSplashColour);
+    EXPECT_EQ(Find<windows::SurfaceView>("picSplash")->Surface().Pixel(50, 70),
+              fakes::kSplashColour);
     EXPECT_FALSE(window->IsEditingPunishKey());
     EXPECT_EQ(Focus(), Find<QPushButton>("cmdGo"));
     // A screen reader can name every control that shows something.

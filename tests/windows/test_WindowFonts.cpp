@@ -23,7 +23,7 @@ namespace {
 
 // Every window test of this executable sees the fonts the program registers when it starts.
 class WindowFontsEnvironment final : public ::testing::Environment {
-    void SetUp() override { WindowFonts::RegisterSubstitutes(); }
+    void SetUp() override { windows::window_fonts::RegisterSubstitutes(); }
 };
 const ::testing::Environment* const kWindowFonts =
     ::testing::AddGlobalTestEnvironment(new WindowFontsEnvironment);
@@ -37,21 +37,22 @@ class WindowFontsTest : public fakes::GameFixture {
 protected:
     QStringList EveryText() {
         QStringList texts;
-        for (const std::string_view name : FendorTables::FendorNames) {
+        for (const std::string_view name : characters::FendorNames) {
             texts << Text(name);
         }
         for (int code = 0; code < 256; ++code) {
-            texts << Text(TitleTexts::KeyName(static_cast<int16_t>(code)));
+            texts << Text(windows::title_texts::KeyName(static_cast<int16_t>(code)));
         }
         for (int32_t mode = 0; mode < 3; ++mode) {
-            texts << Text(TitleTexts::HowToSelectText(mode))
-                  << Text(TitleTexts::HowToPunishText(mode, 37, 39));
+            texts << Text(windows::title_texts::HowToSelectText(mode))
+                  << Text(windows::title_texts::HowToPunishText(mode, 37, 39));
         }
-        texts << Text(GameTexts::kGameOver) << Text(GameTexts::kDied)
-              << Text(GameTexts::kReplacement) << Text(GameTexts::kJudgePenalty)
-              << Text(FendorTexts::kGraduated) << Text(FendorTexts::kEnrolled);
-        const TitleWindow title(*game);
-        const GameWindow gameWindow(*game, pump);
+        texts << Text(game::texts::kGameOver) << Text(game::texts::kDied)
+              << Text(game::texts::kReplacement) << Text(game::texts::kJudgePenalty)
+              << Text(characters::fendor_texts::kGraduated)
+              << Text(characters::fendor_texts::kEnrolled);
+        const windows::TitleWindow title(*game);
+        const windows::GameWindow gameWindow(*game, pump);
         for (const QWidget* window :
              {static_cast<const QWidget*>(&title), static_cast<const QWidget*>(&gameWindow)}) {
             texts << window->windowTitle();
@@ -71,7 +72,7 @@ protected:
 };
 
 TEST_F(WindowFontsTest, BundledFont_DrawsEveryTextOnItsOwn) {
-    QFont font = WindowFonts::WindowFont();
+    QFont font = windows::window_fonts::WindowFont();
     ASSERT_EQ(QFontInfo(font).family(), QStringLiteral("Fendo UI Gothic"));
     font.setStyleStrategy(QFont::NoFontMerging);
     const QFontMetrics metrics(font);
@@ -99,7 +100,7 @@ TEST_F(WindowFontsTest, CheckReadable_SpeaksOnlyWhenACharacterHasNoFont) {
         std::FILE* log = open_memstream(&buffer, &size);
         ASSERT_NE(log, nullptr);
         const QString characters = QString::fromUcs4(row.characters);
-        EXPECT_EQ(WindowFonts::CheckReadable(characters, messages, log), row.readable);
+        EXPECT_EQ(windows::window_fonts::CheckReadable(characters, messages, log), row.readable);
         std::fclose(log);
         const std::string logged(buffer, size);
         std::free(buffer);

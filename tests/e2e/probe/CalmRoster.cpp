@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "graphics/MaskedBlit.h"
 #include "graphics/BitmapFile.h"
+#include "graphics/MaskedBlit.h"
 
 namespace probe {
 namespace {
@@ -28,23 +28,23 @@ constexpr int32_t kBoxRight = 13 + kCell;
 constexpr int32_t kBoxBottom = 28 + kCell;
 
 // In one phase parts 0-3 show one frame and parts 4-5 the other.
-platform::Surface ComposePhase(const platform::Surface& background, platform::Surface& sheet,
+graphics::Surface ComposePhase(const graphics::Surface& background, graphics::Surface& sheet,
                                bool lowerPartsOnSecondFrame) {
-    platform::Surface field = background;
+    graphics::Surface field = background;
     for (const Point anchor : kAnchors) {
         for (int32_t part = 0; part < 6; ++part) {
             const bool secondFrame = (part < 4) == lowerPartsOnSecondFrame;
             const Point at{anchor.x + kPartOffsets[part].x, anchor.y + kPartOffsets[part].y};
-            MaskedBlit::BlitTransparent(field.hDC(), at.x, at.y, kCell, kCell, sheet.hDC(),
-                                       part * 2 * kCell + (secondFrame ? kCell : 0), 0, kWhite);
+            graphics::BlitTransparent(field.hDC(), at.x, at.y, kCell, kCell, sheet.hDC(),
+                                      part * 2 * kCell + (secondFrame ? kCell : 0), 0, kWhite);
         }
     }
     return field;
 }
 
-platform::Surface LoadSheet(const std::string& path, int32_t width, int32_t height) {
-    platform::Surface sheet(width, height);
-    BitmapFile::LoadBitmapFile(path, &sheet);
+graphics::Surface LoadSheet(const std::string& path, int32_t width, int32_t height) {
+    graphics::Surface sheet(width, height);
+    graphics::LoadBitmapFile(path, &sheet);
     return sheet;
 }
 
@@ -52,15 +52,15 @@ platform::Surface LoadSheet(const std::string& path, int32_t width, int32_t heig
 
 CalmRoster::CalmRoster(const std::string& dataFolder)
     : phases_{[&] {
-          const platform::Surface background =
+          const graphics::Surface background =
               LoadSheet(dataFolder + "/default_m.bmp", kFieldWidth, kFieldHeight);
-          platform::Surface sheet = LoadSheet(dataFolder + "/default_c.bmp", 12 * kCell, kCell);
-          return std::array<platform::Surface, 2>{ComposePhase(background, sheet, true),
+          graphics::Surface sheet = LoadSheet(dataFolder + "/default_c.bmp", 12 * kCell, kCell);
+          return std::array<graphics::Surface, 2>{ComposePhase(background, sheet, true),
                                                   ComposePhase(background, sheet, false)};
       }()} {}
 
 bool CalmRoster::SlotMatches(const FieldPixels& field, int slot,
-                             const platform::Surface& phase) const {
+                             const graphics::Surface& phase) const {
     const Point anchor = kAnchors[slot];
     for (int32_t y = anchor.y; y < anchor.y + kBoxBottom; ++y) {
         for (int32_t x = anchor.x + kBoxLeft; x < anchor.x + kBoxRight; ++x) {

@@ -21,9 +21,9 @@ public:
     std::vector<int> SlotsOutOfStep(const FieldPixels& field) const;
 
 private:
-    bool SlotMatches(const FieldPixels& field, int slot, const platform::Surface& phase) const;
+    bool SlotMatches(const FieldPixels& field, int slot, const graphics::Surface& phase) const;
 
-    std::array<platform::Surface, 2> phases_;
+    std::array<graphics::Surface, 2> phases_;
 };
 
 }  // namespace probe

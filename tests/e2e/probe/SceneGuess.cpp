@@ -9,12 +9,11 @@ namespace probe {
 
 char GuessScene(const FieldPixels& field, const std::string& dataFolder) {
     constexpr std::array<char, 3> kLetters{'m', 'b', 'f'};
-    std::array<platform::Surface, 3> backgrounds{platform::Surface(kFieldWidth, kFieldHeight),
-                                                 platform::Surface(kFieldWidth, kFieldHeight),
-                                                 platform::Surface(kFieldWidth, kFieldHeight)};
+    std::array<graphics::Surface, 3> backgrounds{graphics::Surface(kFieldWidth, kFieldHeight),
+                                                 graphics::Surface(kFieldWidth, kFieldHeight),
+                                                 graphics::Surface(kFieldWidth, kFieldHeight)};
     for (size_t i = 0; i < kLetters.size(); ++i) {
-        BitmapFile::LoadBitmapFile(dataFolder + "/default_" + kLetters[i] + ".bmp",
-                                   &backgrounds[i]);
+        graphics::LoadBitmapFile(dataFolder + "/default_" + kLetters[i] + ".bmp", &backgrounds[i]);
     }
     // Only pixels where the three pictures all differ tell them apart. Figures
     // and punches cover some of those; whichever picture still owns most of
