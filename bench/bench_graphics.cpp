@@ -67,9 +67,9 @@ graphics::Surface SpriteSheet(int32_t width, int32_t height) {
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
             if ((x * 7 + y * 3) % 10 < 6) {
-                sheet.SetPixel(
-                    x, y,
-                    graphics::RGB(static_cast<uint8_t>(x * 5), static_cast<uint8_t>(y * 9), 0x40));
+                sheet.SetPixel(x, y,
+                               graphics::PackBgr(static_cast<uint8_t>(x * 5),
+                                                 static_cast<uint8_t>(y * 9), 0x40));
             }
         }
     }
@@ -104,7 +104,7 @@ void BM_BlitTransparent(benchmark::State& state) {
                     SDL_MapRGB(sdlSheet.surface->format, 255, 255, 255));
 
     const auto ours = [&] {
-        graphics::BlitTransparent(field.hDC(), 120, 70, width, height, sheet.hDC(), 8, 3, kWhite);
+        graphics::BlitTransparent(field, 120, 70, width, height, sheet, 8, 3, kWhite);
     };
     const auto sdl = [&] {
         SDL_Rect from{8, 3, width, height};

@@ -5,7 +5,7 @@
 
 namespace characters {
 
-// Indexed by round(Rnd x 32), so the first and last names come up half as often.
+// Indexed by round(NextUnitFloat() x 32), so the first and last names come up half as often.
 extern const std::array<std::string_view, 33> FendorNames;
 
 }  // namespace characters

@@ -65,7 +65,7 @@ bool Game::StartPunishment(int16_t code) {
     g.InPunishment = true;
     g.PointsAtStart = g.Points;
     g.PlayField->Refresh();
-    g.PhaseStartMs = world_.clock.timeGetTime();
+    g.PhaseStartMs = world_.clock.NowMs();
     return g.TargetGuilty;
 }
 

@@ -27,7 +27,7 @@ int32_t DeadlineAfter(int32_t start, int32_t ms) {
 }  // namespace
 
 int32_t Game::Now() const {
-    return world_.clock.timeGetTime();
+    return world_.clock.NowMs();
 }
 
 int32_t Game::MsSincePhaseStart() const {
@@ -59,7 +59,7 @@ void Game::RaiseStressUnderJudge() {
 void Game::InitGame(graphics::Surface& picMain, graphics::Surface& picFendor,
                     graphics::Surface& picPunch, graphics::Surface& picMirror) {
     GameState& g = state_;
-    world_.random.Randomize();
+    world_.random.ReseedFromClock();
 
     g.PlayField = &picMain;
     g.FendorSheet = &picFendor;

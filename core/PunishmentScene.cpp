@@ -52,7 +52,7 @@ void Game::PlayPunch(std::string_view sceneLetter, int32_t durationMs) {
 
     int32_t k = 0;
     while (true) {
-        if (platform::ElapsedMs(world.clock.timeGetTime(), g.PhaseStartMs) > durationMs) {
+        if (platform::ElapsedMs(world.clock.NowMs(), g.PhaseStartMs) > durationMs) {
             return;
         }
         if (k == kStepsPerBurst) {
@@ -67,12 +67,12 @@ void Game::PlayPunch(std::string_view sceneLetter, int32_t durationMs) {
         }
 
         const int32_t trailX = CheckedSub(rowX, CheckedMul(kStepWidth, k - 1));
-        graphics::BlitTransparent(g.PlayField->hDC(), trailX, rowY, cellWidth, sheetHeight,
-                                  g.PunchSheet->hDC(), cellWidth, 0, graphics::kTransparentColour);
+        graphics::BlitTransparent(*g.PlayField, trailX, rowY, cellWidth, sheetHeight, *g.PunchSheet,
+                                  cellWidth, 0, graphics::kTransparentColour);
         if (k <= 3) {
             const int32_t fistX = CheckedSub(rowX, CheckedMul(kStepWidth, k));
-            graphics::BlitTransparent(g.PlayField->hDC(), fistX, rowY, cellWidth, sheetHeight,
-                                      g.PunchSheet->hDC(), 0, 0, graphics::kTransparentColour);
+            graphics::BlitTransparent(*g.PlayField, fistX, rowY, cellWidth, sheetHeight,
+                                      *g.PunchSheet, 0, 0, graphics::kTransparentColour);
         }
         world.clock.Sleep(kStepPauseMs);
         g.PlayField->Refresh();

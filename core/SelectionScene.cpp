@@ -79,7 +79,7 @@ void Game::DrawFendorPart(graphics::Surface& dest, graphics::Surface& source, in
     }
     const int32_t sourceX = 32 * part + (state_.AnimPhase == frameFlag ? kPartSize : 0);
 
-    graphics::BlitTransparent(dest.hDC(), x, y, kPartSize, kPartSize, source.hDC(), sourceX, 0,
+    graphics::BlitTransparent(dest, x, y, kPartSize, kPartSize, source, sourceX, 0,
                               graphics::kTransparentColour);
 }
 

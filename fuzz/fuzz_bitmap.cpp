@@ -13,7 +13,7 @@ namespace {
 constexpr uint32_t kFill = 0x00C0FFEE;
 
 bool AllFill(const graphics::Surface& surface) {
-    const uint32_t fill = graphics::StoredFromColorRef(kFill);
+    const uint32_t fill = graphics::ArgbFromBgr(kFill);
     for (int32_t y = 0; y < surface.Height(); ++y) {
         for (int32_t x = 0; x < surface.Width(); ++x) {
             if (surface.ScanLine(y)[x] != fill) {

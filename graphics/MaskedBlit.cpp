@@ -79,36 +79,34 @@ void BlendRowsBackward(uint32_t* dest, std::ptrdiff_t destPitch, const uint32_t*
 
 }  // namespace
 
-void BlitTransparent(DeviceContext destDc, int32_t x, int32_t y, int32_t width, int32_t height,
-                     DeviceContext srcDc, int32_t srcX, int32_t srcY, uint32_t transparent) {
+void BlitTransparent(Surface& dest, int32_t x, int32_t y, int32_t width, int32_t height,
+                     const Surface& src, int32_t srcX, int32_t srcY, uint32_t transparent) {
     // The size of a 24-bit copy of the rectangle must fit a 32-bit integer;
     // a rectangle that large stops the program before anything is drawn.
     arithmetic::CheckedMul(arithmetic::CheckedMul(width, height), int32_t{3});
 
-    Surface* const dest = destDc.surface;
-    const Surface* const src = srcDc.surface;
-    if (dest == nullptr || src == nullptr || width <= 0 || height <= 0) {
+    if (width <= 0 || height <= 0) {
         return;
     }
-    const Span cols = Clip(x, srcX, width, dest->Width(), src->Width());
-    const Span rows = Clip(y, srcY, height, dest->Height(), src->Height());
+    const Span cols = Clip(x, srcX, width, dest.Width(), src.Width());
+    const Span rows = Clip(y, srcY, height, dest.Height(), src.Height());
     if (cols.count == 0 || rows.count == 0) {
         return;
     }
 
-    const uint32_t key = StoredFromColorRef(transparent) & kColourBits;
-    const std::ptrdiff_t destPitch = dest->Width();
-    const std::ptrdiff_t srcPitch = src->Width();
-    uint32_t* destStart = dest->ScanLine(y + rows.first) + (x + cols.first);
-    const uint32_t* srcStart = src->ScanLine(srcY + rows.first) + (srcX + cols.first);
+    const uint32_t key = ArgbFromBgr(transparent) & kColourBits;
+    const std::ptrdiff_t destPitch = dest.Width();
+    const std::ptrdiff_t srcPitch = src.Width();
+    uint32_t* destStart = dest.ScanLine(y + rows.first) + (x + cols.first);
+    const uint32_t* srcStart = src.ScanLine(srcY + rows.first) + (srcX + cols.first);
 
     // Within one surface the result must be as if the source were read
     // whole before anything is written: walk away from the overlap.
-    if (dest == src && y > srcY) {
+    if (&dest == &src && y > srcY) {
         const std::ptrdiff_t lastRow = rows.count - 1;
         BlendRowsForward(destStart + lastRow * destPitch, -destPitch, srcStart + lastRow * srcPitch,
                          -srcPitch, cols.count, rows.count, key);
-    } else if (dest == src && y == srcY && x > srcX) {
+    } else if (&dest == &src && y == srcY && x > srcX) {
         BlendRowsBackward(destStart, destPitch, srcStart, srcPitch, cols.count, rows.count, key);
     } else {
         BlendRowsForward(destStart, destPitch, srcStart, srcPitch, cols.count, rows.count, key);

@@ -6,23 +6,15 @@
 
 namespace graphics {
 
-class Surface;
-
-// A drawing context is nothing but a handle to the surface it draws on;
-// it owns nothing and is cheap to copy.
-struct DeviceContext {
-    Surface* surface = nullptr;
-};
-
 // Colours cross the game's interfaces as 0x00BBGGRR (red in the low byte).
 // Surfaces store 0xFFRRGGBB words so a window can show them without conversion.
-constexpr uint32_t StoredFromColorRef(uint32_t bgr) {
+constexpr uint32_t ArgbFromBgr(uint32_t bgr) {
     return 0xFF000000u | ((bgr & 0xFFu) << 16) | (bgr & 0xFF00u) | ((bgr >> 16) & 0xFFu);
 }
-constexpr uint32_t ColorRefFromStored(uint32_t argb) {
+constexpr uint32_t BgrFromArgb(uint32_t argb) {
     return ((argb & 0xFFu) << 16) | (argb & 0xFF00u) | ((argb >> 16) & 0xFFu);
 }
-constexpr uint32_t RGB(uint8_t r, uint8_t g, uint8_t b) {
+constexpr uint32_t PackBgr(uint8_t r, uint8_t g, uint8_t b) {
     return uint32_t{r} | (uint32_t{g} << 8) | (uint32_t{b} << 16);
 }
 
@@ -30,9 +22,9 @@ constexpr uint32_t RGB(uint8_t r, uint8_t g, uint8_t b) {
 // Whoever shows it on screen installs a refresh hook.
 class Surface {
 public:
-    static constexpr uint32_t kButtonFace = RGB(0xF0, 0xF0, 0xF0);
+    static constexpr uint32_t kButtonFace = PackBgr(0xF0, 0xF0, 0xF0);
 
-    Surface(int32_t width, int32_t height, uint32_t fillColorRef = kButtonFace);
+    Surface(int32_t width, int32_t height, uint32_t fillBgr = kButtonFace);
 
     int32_t Width() const { return width_; }
     int32_t Height() const { return height_; }
@@ -46,10 +38,8 @@ public:
 
     // Colour of one pixel as 0x00BBGGRR; the position must lie inside.
     uint32_t Pixel(int32_t x, int32_t y) const;
-    void SetPixel(int32_t x, int32_t y, uint32_t colorRef);
-    void Fill(uint32_t colorRef);
-
-    DeviceContext hDC() { return DeviceContext{this}; }
+    void SetPixel(int32_t x, int32_t y, uint32_t bgr);
+    void Fill(uint32_t bgr);
 
     void SetRefreshHook(std::function<void()> hook) { refreshHook_ = std::move(hook); }
     // Shows the current image on screen (does nothing for hidden surfaces).

@@ -8,7 +8,7 @@ namespace platform {
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual int32_t timeGetTime() = 0;
+    virtual int32_t NowMs() = 0;
     // Blocks the calling thread; nothing is processed meanwhile.
     virtual void Sleep(int32_t ms) = 0;
     // How long until the counter first reads `deadlineMs`, finer than the
@@ -23,7 +23,7 @@ constexpr int32_t ElapsedMs(int32_t now, int32_t start) {
 }
 
 inline int64_t Clock::MicrosecondsUntil(int32_t deadlineMs) {
-    const int32_t remaining = ElapsedMs(deadlineMs, timeGetTime());
+    const int32_t remaining = ElapsedMs(deadlineMs, NowMs());
     return remaining > 0 ? int64_t{remaining} * 1000 : 0;
 }
 

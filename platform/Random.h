@@ -7,9 +7,9 @@ class Random {
 public:
     virtual ~Random() = default;
     // A uniform single-precision value in [0, 1).
-    virtual float Rnd() = 0;
+    virtual float NextUnitFloat() = 0;
     // Starts a new sequence seeded from the clock.
-    virtual void Randomize() = 0;
+    virtual void ReseedFromClock() = 0;
 };
 
 }  // namespace platform

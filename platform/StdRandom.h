@@ -10,8 +10,8 @@ namespace platform {
 class StdRandom final : public Random {
 public:
     StdRandom();
-    float Rnd() override;
-    void Randomize() override;
+    float NextUnitFloat() override;
+    void ReseedFromClock() override;
     void Seed(uint64_t seed) { engine_.seed(seed); }
 
 private:

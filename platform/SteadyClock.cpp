@@ -5,7 +5,7 @@
 
 namespace platform {
 
-int32_t SteadyClock::timeGetTime() {
+int32_t SteadyClock::NowMs() {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::steady_clock::now().time_since_epoch())
                         .count();
@@ -17,7 +17,8 @@ int64_t SteadyClock::MicrosecondsUntil(int32_t deadlineMs) {
                          std::chrono::steady_clock::now().time_since_epoch())
                          .count();
     const int64_t nowMs = now / 1000;
-    const int32_t remainingMs = ElapsedMs(deadlineMs, static_cast<int32_t>(static_cast<uint32_t>(nowMs)));
+    const int32_t remainingMs =
+        ElapsedMs(deadlineMs, static_cast<int32_t>(static_cast<uint32_t>(nowMs)));
     if (remainingMs <= 0) {
         return 0;
     }

@@ -8,7 +8,7 @@ namespace platform {
 // wrap like the classic tick counter does.
 class SteadyClock final : public Clock {
 public:
-    int32_t timeGetTime() override;
+    int32_t NowMs() override;
     void Sleep(int32_t ms) override;
     int64_t MicrosecondsUntil(int32_t deadlineMs) override;
 };

@@ -116,30 +116,30 @@ void TitleWindow::ShowHowToTexts(int32_t mode) {
                                           static_cast<int16_t>(game_.GetPunishKeyR()))));
 }
 
-void TitleWindow::optInputMode_Click(int16_t Index) {
-    const bool keysInUse = Index != 0;
+void TitleWindow::optInputMode_Click(int16_t index) {
+    const bool keysInUse = index != 0;
     ui_->fraPunishKey->setEnabled(keysInUse);
-    for (int index = 0; index < 2; ++index) {
-        (index == 0 ? ui_->lblPunishKey0 : ui_->lblPunishKey1)->setEnabled(keysInUse);
-        PunishKeyBox(index)->setEnabled(keysInUse);
+    for (int boxIndex = 0; boxIndex < 2; ++boxIndex) {
+        (boxIndex == 0 ? ui_->lblPunishKey0 : ui_->lblPunishKey1)->setEnabled(keysInUse);
+        PunishKeyBox(boxIndex)->setEnabled(keysInUse);
     }
-    ShowHowToTexts(Index);
-    game_.SetInputMode(Index);
+    ShowHowToTexts(index);
+    game_.SetInputMode(index);
 }
 
-void TitleWindow::SelectInputMode(int32_t Mode) {
-    QRadioButton* option = ModeOption(Mode);
+void TitleWindow::SelectInputMode(int32_t mode) {
+    QRadioButton* option = ModeOption(mode);
     option->setFocus(Qt::OtherFocusReason);
     option->setChecked(true);
-    ShowHowToTexts(Mode);
-    game_.SetInputMode(Mode);
+    ShowHowToTexts(mode);
+    game_.SetInputMode(mode);
 }
 
-void TitleWindow::Form_KeyDown(int16_t KeyCode, int16_t) {
+void TitleWindow::Form_KeyDown(int16_t keyCode, int16_t) {
     if (editingPunishKey_) {
         return;
     }
-    switch (KeyCode) {
+    switch (keyCode) {
         case kKeyQ:
             cmdQuit_Click();
             break;
@@ -155,7 +155,7 @@ void TitleWindow::Form_KeyDown(int16_t KeyCode, int16_t) {
         case kKeyL:
         case kKeyR:
             if (!ui_->optInputMode0->isChecked()) {
-                PunishKeyBox(KeyCode == kKeyL ? 0 : 1)->setFocus(Qt::OtherFocusReason);
+                PunishKeyBox(keyCode == kKeyL ? 0 : 1)->setFocus(Qt::OtherFocusReason);
             }
             break;
         default:
@@ -163,9 +163,9 @@ void TitleWindow::Form_KeyDown(int16_t KeyCode, int16_t) {
     }
 }
 
-void TitleWindow::txtPunishKey_GotFocus(int16_t Index) {
+void TitleWindow::txtPunishKey_GotFocus(int16_t index) {
     editingPunishKey_ = true;
-    QLineEdit* box = PunishKeyBox(Index);
+    QLineEdit* box = PunishKeyBox(index);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, QColor(255, 255, 0));
     palette.setColor(QPalette::Text, Qt::black);
@@ -174,9 +174,9 @@ void TitleWindow::txtPunishKey_GotFocus(int16_t Index) {
     QMetaObject::invokeMethod(box, &QLineEdit::deselect, Qt::QueuedConnection);
 }
 
-void TitleWindow::txtPunishKey_LostFocus(int16_t Index) {
+void TitleWindow::txtPunishKey_LostFocus(int16_t index) {
     editingPunishKey_ = false;
-    QLineEdit* box = PunishKeyBox(Index);
+    QLineEdit* box = PunishKeyBox(index);
     QPalette palette = box->palette();
     const QPalette system = QGuiApplication::palette();
     palette.setColor(QPalette::Base, system.color(QPalette::Base));
@@ -184,15 +184,15 @@ void TitleWindow::txtPunishKey_LostFocus(int16_t Index) {
     box->setPalette(palette);
 }
 
-void TitleWindow::txtPunishKey_KeyDown(int16_t Index, int16_t KeyCode, int16_t) {
-    const QString name = Text(title_texts::KeyName(KeyCode));
-    const QLineEdit* other = PunishKeyBox(Index == 0 ? 1 : 0);
+void TitleWindow::txtPunishKey_KeyDown(int16_t index, int16_t keyCode, int16_t) {
+    const QString name = Text(title_texts::KeyName(keyCode));
+    const QLineEdit* other = PunishKeyBox(index == 0 ? 1 : 0);
     if (name == QLatin1String(title_texts::kNoName) || name == other->text()) {
         return;
     }
-    QLineEdit* box = PunishKeyBox(Index);
+    QLineEdit* box = PunishKeyBox(index);
     box->setText(name);
-    game_.SetPunishKey(Index, KeyCode);
+    game_.SetPunishKey(index, keyCode);
     ui_->lblHowToPunish->setText(
         Text(title_texts::HowToPunishText(1, static_cast<int16_t>(game_.GetPunishKeyL()),
                                           static_cast<int16_t>(game_.GetPunishKeyR()))));

@@ -33,14 +33,14 @@ public:
     // The window has closed for any other reason: Quit, Q, the close box.
     std::function<void()> onQuit;
 
-    void Form_KeyDown(int16_t KeyCode, int16_t Shift);
+    void Form_KeyDown(int16_t keyCode, int16_t shift);
     void cmdGo_Click();
     void cmdQuit_Click();
-    void optInputMode_Click(int16_t Index);
-    void SelectInputMode(int32_t Mode);
-    void txtPunishKey_GotFocus(int16_t Index);
-    void txtPunishKey_LostFocus(int16_t Index);
-    void txtPunishKey_KeyDown(int16_t Index, int16_t KeyCode, int16_t Shift);
+    void optInputMode_Click(int16_t index);
+    void SelectInputMode(int32_t mode);
+    void txtPunishKey_GotFocus(int16_t index);
+    void txtPunishKey_LostFocus(int16_t index);
+    void txtPunishKey_KeyDown(int16_t index, int16_t keyCode, int16_t shift);
 
     bool IsEditingPunishKey() const { return editingPunishKey_; }
 

@@ -26,11 +26,11 @@ std::size_t LiveHeapBytes() {
 // Varied but repeatable draws, so every run soaks the same game.
 class SeededRandom final : public platform::Random {
 public:
-    float Rnd() override {
+    float NextUnitFloat() override {
         state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
         return static_cast<float>(state_ >> 40) / static_cast<float>(1ULL << 24);
     }
-    void Randomize() override {}
+    void ReseedFromClock() override {}
 
 private:
     uint64_t state_ = 0x5EED;

@@ -66,9 +66,9 @@ inline std::vector<uint8_t> BuildFile(const Header& h, const std::vector<uint8_t
 }
 
 // Colour-table entries given as 0x00BBGGRR, stored as B, G, R, 0.
-inline std::vector<uint8_t> Table(std::initializer_list<uint32_t> colorRefs) {
+inline std::vector<uint8_t> Table(std::initializer_list<uint32_t> colours) {
     std::vector<uint8_t> out;
-    for (const uint32_t c : colorRefs) {
+    for (const uint32_t c : colours) {
         out.push_back(static_cast<uint8_t>(c >> 16));
         out.push_back(static_cast<uint8_t>(c >> 8));
         out.push_back(static_cast<uint8_t>(c));

@@ -25,7 +25,7 @@ public:
     int32_t now = 0;
     int32_t sleptMs = 0;
 
-    int32_t timeGetTime() override { return now; }
+    int32_t NowMs() override { return now; }
     void Sleep(int32_t ms) override {
         sleptMs += ms;
         Advance(ms);
@@ -43,7 +43,7 @@ public:
     int draws = 0;
     int reseeds = 0;
 
-    float Rnd() override {
+    float NextUnitFloat() override {
         ++draws;
         if (script.empty()) {
             return fallback;
@@ -52,7 +52,7 @@ public:
         script.pop_front();
         return value;
     }
-    void Randomize() override { ++reseeds; }
+    void ReseedFromClock() override { ++reseeds; }
 
     // A value r with round(r x n) == k, halves to even.
     static float ForRound(int k, int n) {

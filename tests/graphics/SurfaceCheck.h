@@ -13,10 +13,10 @@ inline graphics::Surface Patterned(int32_t width, int32_t height) {
     graphics::Surface surface(width, height);
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
-            surface.SetPixel(
-                x, y,
-                graphics::RGB(static_cast<uint8_t>(17 * x + 3), static_cast<uint8_t>(29 * y + 5),
-                              static_cast<uint8_t>(x ^ (y << 4))));
+            surface.SetPixel(x, y,
+                             graphics::PackBgr(static_cast<uint8_t>(17 * x + 3),
+                                               static_cast<uint8_t>(29 * y + 5),
+                                               static_cast<uint8_t>(x ^ (y << 4))));
         }
     }
     return surface;

@@ -17,7 +17,7 @@ namespace {
 using fakes::BuildFile;
 using fakes::Header;
 using graphics::DrawBitmapBytes;
-using graphics::RGB;
+using graphics::PackBgr;
 
 // Channel values whose 8-bit forms are known: a full channel must be 255.
 constexpr std::array<uint32_t, 4> kFiveBit = {0, 8, 16, 31};
@@ -26,8 +26,8 @@ constexpr std::array<uint32_t, 4> kSixBit = {0, 16, 32, 63};
 constexpr std::array<uint8_t, 4> kSixBitAs8 = {0, 65, 130, 255};
 
 uint32_t TableColour(uint32_t index) {
-    return RGB(static_cast<uint8_t>(index * 13 + 1), static_cast<uint8_t>(255 - index),
-               static_cast<uint8_t>(index * 7));
+    return PackBgr(static_cast<uint8_t>(index * 13 + 1), static_cast<uint8_t>(255 - index),
+                   static_cast<uint8_t>(index * 7));
 }
 
 std::vector<uint8_t> TableOf(uint32_t entries) {
@@ -82,7 +82,7 @@ std::vector<Format> Formats() {
              const size_t g = static_cast<size_t>(x + 2 * y + 1) % 4;
              const size_t b = static_cast<size_t>(2 * x + y + 2) % 4;
              return std::pair{kFiveBit[r] << 10 | kFiveBit[g] << 5 | kFiveBit[b],
-                              RGB(kFiveBitAs8[r], kFiveBitAs8[g], kFiveBitAs8[b])};
+                              PackBgr(kFiveBitAs8[r], kFiveBitAs8[g], kFiveBitAs8[b])};
          }},
         {"Bitfields565", 16, fakes::kBitfields, fakes::Masks(0xF800, 0x07E0, 0x001F),
          [](int32_t x, int32_t y) {
@@ -90,7 +90,7 @@ std::vector<Format> Formats() {
              const size_t g = static_cast<size_t>(x + 2 * y + 1) % 4;
              const size_t b = static_cast<size_t>(2 * x + y + 2) % 4;
              return std::pair{kFiveBit[r] << 11 | kSixBit[g] << 5 | kFiveBit[b],
-                              RGB(kFiveBitAs8[r], kSixBitAs8[g], kFiveBitAs8[b])};
+                              PackBgr(kFiveBitAs8[r], kSixBitAs8[g], kFiveBitAs8[b])};
          }},
         {"Rgb24",
          24,
@@ -98,7 +98,7 @@ std::vector<Format> Formats() {
          {},
          [](int32_t x, int32_t y) {
              return std::pair{uint32_t{Red(x, y)} << 16 | uint32_t{Green(x, y)} << 8 | Blue(x, y),
-                              RGB(Red(x, y), Green(x, y), Blue(x, y))};
+                              PackBgr(Red(x, y), Green(x, y), Blue(x, y))};
          }},
         // The fourth byte is neither colour nor transparency.
         {"Rgb32",
@@ -108,13 +108,13 @@ std::vector<Format> Formats() {
          [](int32_t x, int32_t y) {
              return std::pair{
                  0x5A000000u | uint32_t{Red(x, y)} << 16 | uint32_t{Green(x, y)} << 8 | Blue(x, y),
-                 RGB(Red(x, y), Green(x, y), Blue(x, y))};
+                 PackBgr(Red(x, y), Green(x, y), Blue(x, y))};
          }},
         {"Bitfields32Swapped", 32, fakes::kBitfields,
          fakes::Masks(0x000000FF, 0x0000FF00, 0x00FF0000),
          [](int32_t x, int32_t y) {
              return std::pair{uint32_t{Blue(x, y)} << 16 | uint32_t{Green(x, y)} << 8 | Red(x, y),
-                              RGB(Red(x, y), Green(x, y), Blue(x, y))};
+                              PackBgr(Red(x, y), Green(x, y), Blue(x, y))};
          }},
     };
 }
@@ -177,7 +177,7 @@ TEST(DibRows, Draw32Bit_WideChannelsKeepTheirTopEightBits) {
                   fakes::Masks(0x3FF00000, 0x000FFC00, 0x000003FF), fakes::PackRows({{value}}, 32));
     graphics::Surface target(1, 1);
     ASSERT_TRUE(DrawBitmapBytes(file, target));
-    EXPECT_EQ(target.Pixel(0, 0), RGB(0xFF, 0x80, 0x3F));
+    EXPECT_EQ(target.Pixel(0, 0), PackBgr(0xFF, 0x80, 0x3F));
 }
 
 TEST(DibRows, Draw8Bit_TakesColoursFromAShortTable) {

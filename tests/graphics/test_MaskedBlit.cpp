@@ -29,12 +29,12 @@ Surface Sheet(int32_t width, int32_t height) {
 }
 
 // The rule, one pixel at a time.
-Surface Expected(const Surface& dest, int32_t X, int32_t Y, int32_t Width, int32_t Height,
-                 const Surface& src, int32_t SrcX, int32_t SrcY, uint32_t transColor) {
+Surface Expected(const Surface& dest, int32_t x, int32_t y, int32_t width, int32_t height,
+                 const Surface& src, int32_t srcX, int32_t srcY, uint32_t transColor) {
     Surface out = dest;
-    for (int32_t j = 0; j < Height; ++j) {
-        for (int32_t i = 0; i < Width; ++i) {
-            const int32_t sx = SrcX + i, sy = SrcY + j, dx = X + i, dy = Y + j;
+    for (int32_t j = 0; j < height; ++j) {
+        for (int32_t i = 0; i < width; ++i) {
+            const int32_t sx = srcX + i, sy = srcY + j, dx = x + i, dy = y + j;
             const bool inside = sx >= 0 && sy >= 0 && sx < src.Width() && sy < src.Height() &&
                                 dx >= 0 && dy >= 0 && dx < dest.Width() && dy < dest.Height();
             if (inside && src.Pixel(sx, sy) != transColor) {
@@ -49,7 +49,7 @@ TEST(BlitTransparent, Blit_AllTransparentSourceLeavesTheTargetUnchanged) {
     Surface src(16, 16, kWhite);
     Surface dest = fakes::Patterned(20, 20);
     const std::vector<uint32_t> before = fakes::Snapshot(dest);
-    BlitTransparent(dest.hDC(), 2, 3, 16, 16, src.hDC(), 0, 0, kWhite);
+    BlitTransparent(dest, 2, 3, 16, 16, src, 0, 0, kWhite);
     EXPECT_EQ(fakes::Snapshot(dest), before);
 }
 
@@ -59,7 +59,7 @@ TEST(BlitTransparent, Blit_SourceWithoutTransparentPixelsIsCopiedExactlyBlackInc
     src.SetPixel(18, 4, kBlack);
     src.SetPixel(9, 2, 0xFEFEFE);
     Surface dest(19, 5, kWhite);
-    BlitTransparent(dest.hDC(), 0, 0, 19, 5, src.hDC(), 0, 0, kWhite);
+    BlitTransparent(dest, 0, 0, 19, 5, src, 0, 0, kWhite);
     EXPECT_EQ(fakes::Snapshot(dest), fakes::Snapshot(src));
 }
 
@@ -70,7 +70,7 @@ TEST(BlitTransparent, Blit_ColoursOneStepFromTheTransparentOneAreOpaque) {
         src.SetPixel(x, 0, nearWhite[static_cast<size_t>(x)]);
     }
     Surface dest(4, 1, kBlack);
-    BlitTransparent(dest.hDC(), 0, 0, 4, 1, src.hDC(), 0, 0, kWhite);
+    BlitTransparent(dest, 0, 0, 4, 1, src, 0, 0, kWhite);
     EXPECT_EQ(fakes::Snapshot(dest), fakes::Snapshot(src));
 }
 
@@ -79,7 +79,7 @@ TEST(BlitTransparent, Blit_CopiesOpaquePixelsAndLeavesTransparentOnesUntouched) 
     Surface src = Sheet(30, 20);
     Surface dest = fakes::Patterned(40, 30);
     const Surface expected = Expected(dest, 7, 5, 19, 13, src, 3, 4, kWhite);
-    BlitTransparent(dest.hDC(), 7, 5, 19, 13, src.hDC(), 3, 4, kWhite);
+    BlitTransparent(dest, 7, 5, 19, 13, src, 3, 4, kWhite);
     EXPECT_EQ(fakes::Snapshot(dest), fakes::Snapshot(expected));
 }
 
@@ -89,7 +89,7 @@ TEST(BlitTransparent, Blit_HonoursAnyTransparentColour) {
     src.SetPixel(1, 0, kWhite);
     src.SetPixel(2, 0, 0xFF00FF);
     Surface dest(3, 1, 0x123456);
-    BlitTransparent(dest.hDC(), 0, 0, 3, 1, src.hDC(), 0, 0, kBlack);
+    BlitTransparent(dest, 0, 0, 3, 1, src, 0, 0, kBlack);
     EXPECT_EQ(fakes::Snapshot(dest), (std::vector<uint32_t>{0x123456, kWhite, 0xFF00FF}));
 }
 
@@ -99,7 +99,7 @@ TEST(BlitTransparent, Blit_DestinationColoursHaveNoInfluence) {
         SCOPED_TRACE(fill);
         Surface dest(9, 4, fill);
         const Surface expected = Expected(dest, 0, 0, 9, 4, src, 0, 0, kWhite);
-        BlitTransparent(dest.hDC(), 0, 0, 9, 4, src.hDC(), 0, 0, kWhite);
+        BlitTransparent(dest, 0, 0, 9, 4, src, 0, 0, kWhite);
         EXPECT_EQ(fakes::Snapshot(dest), fakes::Snapshot(expected));
     }
 }
@@ -108,20 +108,11 @@ TEST(BlitTransparent, Blit_EmptyOrNegativeSizeDrawsNothing) {
     Surface src(8, 8, kBlack);
     Surface dest = fakes::Patterned(8, 8);
     const std::vector<uint32_t> before = fakes::Snapshot(dest);
-    BlitTransparent(dest.hDC(), 0, 0, 0, 8, src.hDC(), 0, 0, kWhite);
-    BlitTransparent(dest.hDC(), 0, 0, 8, 0, src.hDC(), 0, 0, kWhite);
-    BlitTransparent(dest.hDC(), 0, 0, -4, 8, src.hDC(), 0, 0, kWhite);
-    BlitTransparent(dest.hDC(), 0, 0, 8, -4, src.hDC(), 0, 0, kWhite);
-    BlitTransparent(dest.hDC(), 0, 0, -4, -4, src.hDC(), 0, 0, kWhite);
-    EXPECT_EQ(fakes::Snapshot(dest), before);
-}
-
-TEST(BlitTransparent, Blit_NullSurfaceDoesNothing) {
-    Surface src(4, 4, kBlack);
-    Surface dest = fakes::Patterned(4, 4);
-    const std::vector<uint32_t> before = fakes::Snapshot(dest);
-    BlitTransparent(graphics::DeviceContext{}, 0, 0, 4, 4, src.hDC(), 0, 0, kWhite);
-    BlitTransparent(dest.hDC(), 0, 0, 4, 4, graphics::DeviceContext{}, 0, 0, kWhite);
+    BlitTransparent(dest, 0, 0, 0, 8, src, 0, 0, kWhite);
+    BlitTransparent(dest, 0, 0, 8, 0, src, 0, 0, kWhite);
+    BlitTransparent(dest, 0, 0, -4, 8, src, 0, 0, kWhite);
+    BlitTransparent(dest, 0, 0, 8, -4, src, 0, 0, kWhite);
+    BlitTransparent(dest, 0, 0, -4, -4, src, 0, 0, kWhite);
     EXPECT_EQ(fakes::Snapshot(dest), before);
 }
 
@@ -133,7 +124,7 @@ TEST(BlitTransparent, Blit_ClipsBothRectanglesAtEveryEdge) {
                 for (const int32_t srcY : {-6, -1, 0, 4, 8}) {
                     Surface dest = fakes::Patterned(12, 9);
                     const Surface expected = Expected(dest, x, y, 6, 5, src, srcX, srcY, kWhite);
-                    BlitTransparent(dest.hDC(), x, y, 6, 5, src.hDC(), srcX, srcY, kWhite);
+                    BlitTransparent(dest, x, y, 6, 5, src, srcX, srcY, kWhite);
                     ASSERT_EQ(fakes::Snapshot(dest), fakes::Snapshot(expected))
                         << "X " << x << " Y " << y << " SrcX " << srcX << " SrcY " << srcY;
                 }
@@ -148,7 +139,7 @@ TEST(BlitTransparent, Blit_WithinOneSurfaceReadsTheSourceBeforeWriting) {
             Surface surface = Sheet(30, 12);
             const Surface copy = surface;
             Surface expected = Expected(surface, 10 + dx, 4 + dy, 12, 5, copy, 10, 4, kWhite);
-            BlitTransparent(surface.hDC(), 10 + dx, 4 + dy, 12, 5, surface.hDC(), 10, 4, kWhite);
+            BlitTransparent(surface, 10 + dx, 4 + dy, 12, 5, surface, 10, 4, kWhite);
             ASSERT_EQ(fakes::Snapshot(surface), fakes::Snapshot(expected))
                 << "dx " << dx << " dy " << dy;
         }
@@ -158,8 +149,7 @@ TEST(BlitTransparent, Blit_WithinOneSurfaceReadsTheSourceBeforeWriting) {
 TEST(BlitTransparentDeathTest, Blit_RectangleTooLargeToMeasureStopsTheProgram) {
     Surface src(1, 1);
     Surface dest(1, 1);
-    EXPECT_DEATH(BlitTransparent(dest.hDC(), 0, 0, 30000, 30000, src.hDC(), 0, 0, kWhite),
-                 "overflow");
+    EXPECT_DEATH(BlitTransparent(dest, 0, 0, 30000, 30000, src, 0, 0, kWhite), "overflow");
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ TEST(SteadyClock, MicrosecondsUntilEndsExactlyWhenTheCounterReachesTheDeadline) 
     using std::chrono::steady_clock;
     for (const int32_t ahead : {1, 2, 5}) {
         const steady_clock::time_point before = steady_clock::now();
-        const int32_t now = clock.timeGetTime();
+        const int32_t now = clock.NowMs();
         const int32_t deadline = now + ahead;
         const int64_t wait = clock.MicrosecondsUntil(deadline);
         // However long this thread was held up between the two readings.
@@ -25,9 +25,9 @@ TEST(SteadyClock, MicrosecondsUntilEndsExactlyWhenTheCounterReachesTheDeadline) 
         EXPECT_GT(wait + heldUp, (ahead - 1) * 1000) << ahead;
         EXPECT_LE(wait, ahead * 1000) << ahead;
         std::this_thread::sleep_for(std::chrono::microseconds(clock.MicrosecondsUntil(deadline)));
-        EXPECT_GE(platform::ElapsedMs(clock.timeGetTime(), deadline), 0) << ahead;
+        EXPECT_GE(platform::ElapsedMs(clock.NowMs(), deadline), 0) << ahead;
     }
-    const int32_t now = clock.timeGetTime();
+    const int32_t now = clock.NowMs();
     EXPECT_EQ(clock.MicrosecondsUntil(now), 0);
     EXPECT_EQ(clock.MicrosecondsUntil(now - 3), 0);
 }

@@ -35,7 +35,7 @@ graphics::Surface ComposePhase(const graphics::Surface& background, graphics::Su
         for (int32_t part = 0; part < 6; ++part) {
             const bool secondFrame = (part < 4) == lowerPartsOnSecondFrame;
             const Point at{anchor.x + kPartOffsets[part].x, anchor.y + kPartOffsets[part].y};
-            graphics::BlitTransparent(field.hDC(), at.x, at.y, kCell, kCell, sheet.hDC(),
+            graphics::BlitTransparent(field, at.x, at.y, kCell, kCell, sheet,
                                       part * 2 * kCell + (secondFrame ? kCell : 0), 0, kWhite);
         }
     }
