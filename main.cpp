@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include "arithmetic/CheckedMath.h"
 #include "core/Game.h"
 #include "files/AppFolder.h"
 #include "files/SettingsLocation.h"
@@ -25,7 +26,7 @@ int main(int argc, char* argv[]) {
     // Between the title window and the game window no window is open: the
     // program ends only when the title window closes for good.
     app.setQuitOnLastWindowClosed(false);
-    platform::InstallQtOverflowHandler();
+    arithmetic::SetOverflowHandler(&platform::ShowOverflowAndAbort);
     windows::window_fonts::RegisterSubstitutes();
 
     platform::SteadyClock clock;

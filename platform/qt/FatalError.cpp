@@ -6,12 +6,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "arithmetic/CheckedMath.h"
-
 namespace platform {
-namespace {
 
-[[noreturn]] void ShowOverflowAndAbort(std::string_view what) {
+void ShowOverflowAndAbort(std::string_view what) {
     std::fprintf(stderr, "Fendo: run-time error 6: overflow (%.*s)\n",
                  static_cast<int>(what.size()), what.data());
     if (QApplication::instance() != nullptr) {
@@ -19,12 +16,6 @@ namespace {
                               QStringLiteral("実行時エラー '6':\n\nオーバーフローしました。"));
     }
     std::abort();
-}
-
-}  // namespace
-
-void InstallQtOverflowHandler() {
-    arithmetic::SetOverflowHandler(&ShowOverflowAndAbort);
 }
 
 }  // namespace platform
