@@ -15,16 +15,10 @@ RegularFile::RegularFile(const std::string& path) {
     // O_NOCTTY: a terminal at the path must not become ours.
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd_ < 0) {
-        state_ = errno == ENOENT || errno == ENOTDIR ? State::kMissing : State::kUnreadable;
         return;
     }
     struct stat info {};
-    if (::fstat(fd_, &info) != 0) {
-        state_ = State::kUnreadable;
-    } else if (!S_ISREG(info.st_mode)) {
-        state_ = State::kNotRegular;
-    } else {
-        state_ = State::kOpen;
+    if (::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode)) {
         size_ = info.st_size > 0 ? static_cast<uint64_t>(info.st_size) : 0;
         return;
     }

@@ -14,15 +14,12 @@ namespace files {
 // given offsets, so a caller reads only the parts its headers point at.
 class RegularFile {
 public:
-    enum class State { kOpen, kMissing, kNotRegular, kUnreadable };
-
     explicit RegularFile(const std::string& path);
     RegularFile(const RegularFile&) = delete;
     RegularFile& operator=(const RegularFile&) = delete;
     ~RegularFile();
 
-    State state() const { return state_; }
-    bool IsOpen() const { return state_ == State::kOpen; }
+    bool IsOpen() const { return fd_ >= 0; }
     // The length when it was opened; 0 unless open.
     uint64_t Size() const { return size_; }
 
@@ -36,7 +33,6 @@ public:
 
 private:
     int fd_ = -1;
-    State state_ = State::kMissing;
     uint64_t size_ = 0;
 };
 

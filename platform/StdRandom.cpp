@@ -1,6 +1,7 @@
 #include "platform/StdRandom.h"
 
 #include <chrono>
+#include <cstdint>
 
 namespace platform {
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <random>
 
 #include "platform/Random.h"
@@ -12,7 +11,6 @@ public:
     StdRandom();
     float NextUnitFloat() override;
     void ReseedFromClock() override;
-    void Seed(uint64_t seed) { engine_.seed(seed); }
 
 private:
     std::mt19937_64 engine_;
