@@ -7,9 +7,10 @@
 
 namespace arithmetic {
 
-// The game's integers trap on overflow instead of wrapping. The default
-// handler prints the error and aborts; the application installs one that
-// also tells the player before the program stops. A handler must not return.
+// The game's integers trap on overflow instead of wrapping: the error is
+// printed, then the handler stops the program. The default handler aborts;
+// the application installs one that tells the player first. A handler must
+// not return.
 using OverflowHandler = void (*)(std::string_view what);
 void SetOverflowHandler(OverflowHandler handler);
 [[noreturn]] void OverflowError(std::string_view what);

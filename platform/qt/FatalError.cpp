@@ -2,18 +2,17 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <cstdio>
 #include <cstdlib>
-#include <string_view>
+
+#include "platform/MessageBox.h"
 
 namespace platform {
 
-void ShowOverflowAndAbort(std::string_view what) {
-    std::fprintf(stderr, "Fendo: run-time error 6: overflow (%.*s)\n",
-                 static_cast<int>(what.size()), what.data());
+void ShowOverflowAndAbort(std::string_view) {
     if (QApplication::instance() != nullptr) {
-        QMessageBox::critical(nullptr, QStringLiteral("Fendo"),
-                              QStringLiteral("実行時エラー '6':\n\nオーバーフローしました。"));
+        QMessageBox::critical(
+            nullptr, QString::fromUtf8(kAppTitle.data(), static_cast<qsizetype>(kAppTitle.size())),
+            QStringLiteral("実行時エラー '6':\n\nオーバーフローしました。"));
     }
     std::abort();
 }
