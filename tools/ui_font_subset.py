@@ -1,14 +1,15 @@
 """Cuts the windows' font down to the characters of the game's own texts.
 
 Every character inside a string literal of the C++ sources and inside a
-<string> of the Designer forms under the given folders, plus printable ASCII,
+<string> of the Designer forms among the given files and under the given
+folders, plus printable ASCII,
 is kept; pyftsubset makes the subset and fails when the source font lacks one
 of them, so no text of ours can render as tofu. The subset is a modified
 version of the source font and so gets a family name of its own; its
 copyright and licence names stay. Runs under the Python that pyftsubset runs
 on, which has fontTools.
 
-  ui_font_subset.py PYFTSUBSET SOURCE_FONT FAMILY OUTPUT_FONT OUTPUT_TEXT FOLDER...
+  ui_font_subset.py PYFTSUBSET SOURCE_FONT FAMILY OUTPUT_FONT OUTPUT_TEXT SOURCE...
 """
 
 import html
@@ -34,10 +35,10 @@ def texts_in(path):
     return CPP_STRING.findall(source)
 
 
-def characters_of(folders):
+def characters_of(sources):
     characters = set(PRINTABLE_ASCII)
-    for folder in folders:
-        for path in sorted(pathlib.Path(folder).rglob("*")):
+    for source in map(pathlib.Path, sources):
+        for path in [source] if source.is_file() else sorted(source.rglob("*")):
             if path.suffix in (".h", ".cpp", ".ui"):
                 for text in texts_in(path):
                     characters.update(c for c in text if ord(c) > 0x7E)
@@ -64,9 +65,9 @@ def rename(font_path, source_path, family):
     font.save(font_path)
 
 
-def main(pyftsubset, source, family, output_font, output_text, *folders):
+def main(pyftsubset, source, family, output_font, output_text, *sources):
     text_path = pathlib.Path(output_text)
-    text_path.write_text(characters_of(folders), encoding="utf-8")
+    text_path.write_text(characters_of(sources), encoding="utf-8")
     partial = pathlib.Path(output_font + ".partial")
     subprocess.run(
         [
