@@ -1,11 +1,11 @@
 #include "windows/PictureBox.h"
 
-#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "platform/qt/KeyMap.h"
+#include "windows/SurfaceImage.h"
 
 namespace windows {
 
@@ -63,10 +63,9 @@ void PictureBox::paintEvent(QPaintEvent*) {
     }
     // The image wraps the surface's own pixels: no copy per frame. Without
     // smooth transforms a whole-number screen scale keeps every pixel crisp.
-    const QImage image(reinterpret_cast<const uchar*>(surface_->Bits()), surface_->Width(),
-                       surface_->Height(), surface_->Width() * 4, QImage::Format_RGB32);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(kBorder, kBorder, surface_->Width(), surface_->Height()), image);
+    painter.drawImage(QRect(kBorder, kBorder, surface_->Width(), surface_->Height()),
+                      ImageOf(*surface_));
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {

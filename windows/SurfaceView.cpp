@@ -1,7 +1,8 @@
 #include "windows/SurfaceView.h"
 
-#include <QImage>
 #include <QPainter>
+
+#include "windows/SurfaceImage.h"
 
 namespace windows {
 
@@ -20,11 +21,8 @@ graphics::Surface& SurfaceView::Surface() {
 }
 
 void SurfaceView::paintEvent(QPaintEvent*) {
-    const graphics::Surface& surface = Surface();
-    const QImage image(reinterpret_cast<const uchar*>(surface.Bits()), surface.Width(),
-                       surface.Height(), surface.Width() * 4, QImage::Format_RGB32);
     QPainter painter(this);
-    painter.drawImage(0, 0, image);
+    painter.drawImage(0, 0, ImageOf(Surface()));
 }
 
 }  // namespace windows
