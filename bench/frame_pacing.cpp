@@ -18,6 +18,7 @@
 #include "core/Game.h"
 #include "core/RosterLayout.h"
 #include "files/AppFolder.h"
+#include "files/SettingsLocation.h"
 #include "platform/StdRandom.h"
 #include "platform/SteadyClock.h"
 #include "platform/qt/QtEventPump.h"
@@ -184,7 +185,7 @@ int main(int argc, char** argv) {
     NoBoxes boxes;
     NoSound sound;
     game::Game game({clock, random, pump, boxes, sound, files::AppFolder(),
-                     settingsFolder.filePath(QStringLiteral("fendo.ini")).toStdString()});
+                     settingsFolder.filePath(files::kSettingsFileName).toStdString()});
     windows::GameWindow window(game, pump);
     auto* field = window.findChild<windows::PictureBox*>(QStringLiteral("picMain"));
     Pacing pacing(game, window, *field, pointer);

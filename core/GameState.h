@@ -6,20 +6,25 @@
 
 #include "characters/Fendor.h"
 #include "graphics/Surface.h"
+#include "platform/InputCodes.h"
 
 namespace game {
 
 inline constexpr int32_t kRosterSize = 6;
 inline constexpr int32_t kPunishmentMs = 6000;
 inline constexpr int32_t kStressMax = 200;
+// Each game's roster starts at this pace, however fast the last one ended.
+inline constexpr int32_t kStartFrameDelayMs = 500;
 
-// The values of InputMode.
+// The values of InputMode, as the settings file stores them.
 inline constexpr int32_t kMouseOnly = 0;
 inline constexpr int32_t kMouseAndKeyboard = 1;
 inline constexpr int32_t kKeyboardOnly = 2;
+inline constexpr int32_t kInputModeCount = 3;
 
 // The running game's record. The numbers are the ones the player sees or the
-// settings file keeps, at the widths they are kept in.
+// settings file keeps, at the widths they are kept in; the initial values are
+// the settings a missing file gives.
 struct GameState {
     std::array<std::optional<characters::Fendor>, kRosterSize> Fendors;
     graphics::Surface* PlayField = nullptr;
@@ -39,13 +44,13 @@ struct GameState {
     int32_t MaxKnockOutScore = 0;
     int32_t PointsAtStart = 0;
     bool TargetGuilty = false;
-    int32_t InputMode = 0;
+    int32_t InputMode = kMouseOnly;
     bool InPunishment = false;
     int32_t LastHitInput = 0;
     int32_t PhaseStartMs = 0;
-    int32_t FrameDelayMs = 500;
-    int16_t PunishKeyL = 37;
-    int16_t PunishKeyR = 39;
+    int32_t FrameDelayMs = kStartFrameDelayMs;
+    int16_t PunishKeyL = platform::VirtualKey::Left;
+    int16_t PunishKeyR = platform::VirtualKey::Right;
     bool GameOver = false;
 };
 

@@ -1,37 +1,38 @@
 #include "arithmetic/CheckedMath.h"
 #include "core/Game.h"
+#include "platform/InputCodes.h"
 
 namespace game {
 
 using arithmetic::CheckedAdd;
 using arithmetic::CheckedDiv;
 using arithmetic::CheckedSub;
+using platform::MouseButton;
+using platform::VirtualKey;
 
 namespace {
 
-constexpr int16_t kLeftButton = 1;
-constexpr int16_t kRightButton = 2;
 // A Fendor of at most this many points' worth of levels no longer relieves stress.
 constexpr int32_t kPointsPerReliefLevel = 500000;
 
 bool IsMouseButton(int16_t code) {
-    return code == kLeftButton || code == kRightButton;
+    return code == MouseButton::Left || code == MouseButton::Right;
 }
 
 // A, S, D pick the upper row and Z, X, C the lower one, as they lie on the keyboard.
 int32_t SlotForKey(int16_t code) {
     switch (code) {
-        case 65:
+        case VirtualKey::A:
             return 0;
-        case 83:
+        case VirtualKey::S:
             return 1;
-        case 68:
+        case VirtualKey::D:
             return 2;
-        case 90:
+        case VirtualKey::Z:
             return 3;
-        case 88:
+        case VirtualKey::X:
             return 4;
-        case 67:
+        case VirtualKey::C:
             return 5;
         default:
             return -1;

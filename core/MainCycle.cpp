@@ -14,7 +14,6 @@ using platform::ElapsedMs;
 
 namespace {
 
-constexpr int32_t kStartFrameDelayMs = 500;
 constexpr int32_t kMinFrameDelayMs = 20;
 // Falling below the minimum throws the pace back rather than pinning it.
 constexpr int32_t kFrameDelayAfterUnderflow = 280;
@@ -158,10 +157,8 @@ void Game::ShowGameOver() {
     GameState& g = state_;
     const int32_t points = g.Points;
     g.GameOver = true;
-    std::string text(texts::kGameOver);
-    text += std::to_string(points);
-    text += texts::kPointsSuffix;
-    world_.messages.Show(text);
+    world_.messages.Show(std::string(texts::kGameOver) +
+                         texts::Number(points, texts::kPointsSuffix));
 }
 
 }  // namespace game

@@ -37,10 +37,9 @@ void Game::SettleBeating() {
         SaveSettings(SettingsPath());
     }
 
-    std::string caption(texts::kKnockOutCaption);
-    caption += std::to_string(knockOutScore);
-    caption += texts::kKnockOutCaptionSuffix;
-    world.messages.Show(beaten.Name() + std::string(texts::kDied), caption);
+    world.messages.Show(
+        beaten.Name() + std::string(texts::kDied),
+        std::string(texts::kKnockOutCaption) + texts::Number(knockOutScore, texts::kPointsUnit));
 
     for (int32_t slot = 0; slot < kRosterSize; ++slot) {
         FendorAt(slot).LvUp(true, 0);

@@ -23,21 +23,21 @@ struct SettingKey {
     std::string_view section;
     std::string_view key;
     std::variant<int32_t GameState::*, int16_t GameState::*> field;
-    int16_t fallback;
     Kept kept;
 };
 
 constexpr std::string_view kScores = "Scores";
 constexpr std::string_view kControls = "Control Settings";
 
-// In the order they are read and written.
+// In the order they are read and written. A key the file lacks, or holds no
+// usable value for, takes the value a new GameState starts with.
 constexpr std::array<SettingKey, 6> kSettingKeys = {{
-    {kScores, "HiScore", &GameState::HiScore, 0, Kept::kBest},
-    {kScores, "MaxKnockOutScore", &GameState::MaxKnockOutScore, 0, Kept::kBest},
-    {kScores, "MaxHits", &GameState::MaxHits, 0, Kept::kBest},
-    {kControls, "InputMode", &GameState::InputMode, 0, Kept::kControl},
-    {kControls, "PunishKeyL", &GameState::PunishKeyL, 37, Kept::kControl},
-    {kControls, "PunishKeyR", &GameState::PunishKeyR, 39, Kept::kControl},
+    {kScores, "HiScore", &GameState::HiScore, Kept::kBest},
+    {kScores, "MaxKnockOutScore", &GameState::MaxKnockOutScore, Kept::kBest},
+    {kScores, "MaxHits", &GameState::MaxHits, Kept::kBest},
+    {kControls, "InputMode", &GameState::InputMode, Kept::kControl},
+    {kControls, "PunishKeyL", &GameState::PunishKeyL, Kept::kControl},
+    {kControls, "PunishKeyR", &GameState::PunishKeyR, Kept::kControl},
 }};
 
 int64_t Held(const GameState& g, const SettingKey& key) {
@@ -119,11 +119,12 @@ bool SaveMerged(GameState& g, const std::string& iniPath) {
 // better results count as soon as they are on disk.
 void Game::LoadSettings(const std::optional<std::string>& iniPath) {
     const files::Profile file = iniPath ? files::ReadProfile(*iniPath) : files::Profile{};
+    const GameState defaults;
     for (const SettingKey& key : kSettingKeys) {
         const std::optional<int64_t> stored = Stored(file, key);
         const int64_t held = Held(state_, key);
         if (!settingsLoaded_) {
-            Hold(state_, key, stored.value_or(key.fallback));
+            Hold(state_, key, stored.value_or(Held(defaults, key)));
         } else if (key.kept == Kept::kBest) {
             Hold(state_, key, std::max(held, stored.value_or(held)));
         } else if (lastSaveWritten_) {

@@ -9,6 +9,7 @@
 #include "arithmetic/Rounding.h"
 #include "core/Game.h"
 #include "windows/PictureBox.h"
+#include "windows/QtText.h"
 #include "windows/StatusTexts.h"
 
 namespace windows {
@@ -16,10 +17,6 @@ namespace windows {
 namespace {
 
 constexpr int kStressBarLeft = 72;
-
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 }  // namespace
 
@@ -70,7 +67,7 @@ void GameWindow::HandleInput(int16_t code) {
         ShowScores();
         ShowStress(game_.ClampedStress());
         game_.GameTick();
-        game_.PlayPunch("b", 6000);
+        game_.PlayPunch("b", game::kPunishmentMs);
     }
 }
 

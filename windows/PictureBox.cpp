@@ -9,34 +9,6 @@
 
 namespace windows {
 
-namespace {
-
-int16_t ButtonCode(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return 1;
-        case Qt::RightButton:
-            return 2;
-        case Qt::MiddleButton:
-            return 4;
-        default:
-            return 0;
-    }
-}
-
-int16_t ButtonMask(Qt::MouseButtons buttons) {
-    int16_t mask = 0;
-    if (buttons.testFlag(Qt::LeftButton))
-        mask |= 1;
-    if (buttons.testFlag(Qt::RightButton))
-        mask |= 2;
-    if (buttons.testFlag(Qt::MiddleButton))
-        mask |= 4;
-    return mask;
-}
-
-}  // namespace
-
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -85,7 +57,7 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void PictureBox::ReportPress(QMouseEvent* event) {
-    const int16_t button = ButtonCode(event->button());
+    const int16_t button = platform::MouseButtonFromQt(event->button());
     if (button == 0 || !onMouseDown || surface_ == nullptr) {
         return;
     }
@@ -103,8 +75,9 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     const QPointF at = event->position() - QPointF(kBorder, kBorder);
-    onMouseMove(ButtonMask(event->buttons()), platform::ShiftStateFromQt(event->modifiers()),
-                static_cast<float>(at.x()), static_cast<float>(at.y()));
+    onMouseMove(platform::ButtonStateFromQt(event->buttons()),
+                platform::ShiftStateFromQt(event->modifiers()), static_cast<float>(at.x()),
+                static_cast<float>(at.y()));
 }
 
 // The play field is the window's only control: Tab stays with it as a key.

@@ -2,33 +2,31 @@
 
 #include "arithmetic/Rounding.h"
 #include "core/HitsPerSecond.h"
+#include "core/Texts.h"
 
 namespace windows::status_texts {
-namespace {
 
-std::string Number(int32_t value) {
-    return std::to_string(value);
-}
-
-}  // namespace
+using game::HitsPerSecond;
+using game::texts::Number;
 
 Scores ForScores(int32_t points, int32_t hiScore, int32_t maxKnockOut, int32_t maxHits,
                  int32_t hitCount) {
+    using game::texts::kPointsUnit;
     return Scores{
-        .points = Number(points) + " pts",
-        .hiScore = "HiSc: " + Number(hiScore) + " pts",
-        .maxKnockOut = "MaxKO: " + Number(maxKnockOut) + " pts",
-        .maxHits = "MaxHits: " + Number(maxHits) + " hits (" +
-                   Number(game::HitsPerSecond(maxHits)) + " hps)",
-        .hits = Number(hitCount) + " Hits",
-        .hitsPerSecond = Number(game::HitsPerSecond(hitCount)) + "hps (hits per sec.)",
+        .points = Number(points, kPointsUnit),
+        .hiScore = "HiSc: " + Number(hiScore, kPointsUnit),
+        .maxKnockOut = "MaxKO: " + Number(maxKnockOut, kPointsUnit),
+        .maxHits = "MaxHits: " + Number(maxHits, " hits (") +
+                   Number(HitsPerSecond(maxHits), game::texts::kHitsPerSecondUnit) + ")",
+        .hits = Number(hitCount, game::texts::kHitsUnit),
+        .hitsPerSecond = Number(HitsPerSecond(hitCount), "hps (hits per sec.)"),
     };
 }
 
 int StressBarWidth(int frameWidth, int32_t stress) {
     const int32_t scaled =
         arithmetic::RoundHalfEven(static_cast<double>(frameWidth) * static_cast<double>(stress));
-    return scaled / 200;
+    return scaled / game::kStressMax;
 }
 
 }  // namespace windows::status_texts

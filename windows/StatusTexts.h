@@ -18,7 +18,7 @@ struct Scores {
 Scores ForScores(int32_t points, int32_t hiScore, int32_t maxKnockOut, int32_t maxHits,
                  int32_t hitCount);
 
-// The red bar's width for a stress of 0..200 over a frame of frameWidth.
+// The red bar's width for a stress of 0 to game::kStressMax over a frame of frameWidth.
 int StressBarWidth(int frameWidth, int32_t stress);
 
 }  // namespace windows::status_texts

@@ -4,42 +4,57 @@
 #include <string_view>
 #include <utility>
 
+#include "core/GameState.h"
+#include "core/HitsPerSecond.h"
+#include "core/Texts.h"
+#include "platform/InputCodes.h"
+
 namespace windows::title_texts {
 namespace {
+
+using platform::VirtualKey;
 
 constexpr std::string_view kLineBreak = "\r\n";
 
 // Keys that are neither letters nor digits but still make good punch keys.
 constexpr std::array<std::pair<int16_t, std::string_view>, 14> kNamedKeys = {{
-    {33, "PgUp"},
-    {34, "PgDown"},
-    {35, "End"},
-    {36, "Home"},
-    {37, "←"},
-    {38, "↑"},
-    {39, "→"},
-    {40, "↓"},
-    {46, "Delete"},
-    {106, "n*"},
-    {107, "n+"},
-    {109, "n-"},
-    {110, "n,"},
-    {111, "n/"},
+    {VirtualKey::PageUp, "PgUp"},
+    {VirtualKey::PageDown, "PgDown"},
+    {VirtualKey::End, "End"},
+    {VirtualKey::Home, "Home"},
+    {VirtualKey::Left, "←"},
+    {VirtualKey::Up, "↑"},
+    {VirtualKey::Right, "→"},
+    {VirtualKey::Down, "↓"},
+    {VirtualKey::Delete, "Delete"},
+    {VirtualKey::Multiply, "n*"},
+    {VirtualKey::Add, "n+"},
+    {VirtualKey::Subtract, "n-"},
+    {VirtualKey::Decimal, "n,"},
+    {VirtualKey::Divide, "n/"},
 }};
 
 }  // namespace
 
+Records ForRecords(int32_t hiScore, int32_t maxKnockOut, int32_t maxHits) {
+    using game::texts::Number;
+    return Records{
+        .hiScore = Number(hiScore, game::texts::kPointsUnit),
+        .maxKnockOut = Number(maxKnockOut, game::texts::kPointsUnit),
+        .maxHits = Number(maxHits, game::texts::kHitsUnit),
+        .hitsPerSecond = Number(game::HitsPerSecond(maxHits), game::texts::kHitsPerSecondUnit),
+    };
+}
+
 std::string KeyName(int16_t keyCode) {
-    if (keyCode >= 'A' && keyCode <= 'Z') {
+    // A letter's or a digit's code is its character's.
+    if ((keyCode >= VirtualKey::A && keyCode <= VirtualKey::Z) ||
+        (keyCode >= VirtualKey::Digit0 && keyCode <= VirtualKey::Digit9)) {
         return std::string(1, static_cast<char>(keyCode));
     }
-    if (keyCode >= '0' && keyCode <= '9') {
-        return std::string(1, static_cast<char>(keyCode));
-    }
-    // The keypad's digits are 96 to 105.
-    if (keyCode >= 96 && keyCode <= 105) {
+    if (keyCode >= VirtualKey::Numpad0 && keyCode <= VirtualKey::Numpad9) {
         std::string name = "n";
-        name += static_cast<char>('0' + keyCode - 96);
+        name += static_cast<char>('0' + keyCode - VirtualKey::Numpad0);
         return name;
     }
     for (const auto& [code, name] : kNamedKeys) {
@@ -54,11 +69,11 @@ std::string HowToSelectText(int32_t mode) {
     std::string text = "<<メインシーンでの操作>>";
     text += kLineBreak;
     switch (mode) {
-        case 0:
-        case 1:
+        case game::kMouseOnly:
+        case game::kMouseAndKeyboard:
             text += "マウスのクリックでフェンドルを選択";
             break;
-        case 2:
+        case game::kKeyboardOnly:
             text += "ASD";
             text += kLineBreak;
             text += "  ZXC それぞれのキーで選択";
@@ -73,11 +88,11 @@ std::string HowToPunishText(int32_t mode, int16_t punishKeyL, int16_t punishKeyR
     std::string text = "<<撲殺シーンでの操作>>";
     text += kLineBreak;
     switch (mode) {
-        case 0:
+        case game::kMouseOnly:
             text += "左，右クリックを交互に連打";
             break;
-        case 1:
-        case 2:
+        case game::kMouseAndKeyboard:
+        case game::kKeyboardOnly:
             text += KeyName(punishKeyL);
             text += " ，";
             text += KeyName(punishKeyR);

@@ -7,38 +7,20 @@
 #include <QScreen>
 
 #include "core/Game.h"
-#include "core/HitsPerSecond.h"
+#include "platform/InputCodes.h"
 #include "platform/qt/KeyMap.h"
 #include "ui_TitleWindow.h"
+#include "windows/QtText.h"
 #include "windows/TitleTexts.h"
 
 namespace windows {
 
-namespace {
-
-constexpr int kModeCount = 3;
-// Windows virtual-key codes of the window keys.
-constexpr int16_t kKeyQ = 81;
-constexpr int16_t kKeyM = 77;
-constexpr int16_t kKeyH = 72;
-constexpr int16_t kKeyK = 75;
-constexpr int16_t kKeyL = 76;
-constexpr int16_t kKeyR = 82;
-
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
-QString Number(int32_t value) {
-    return QString::number(value);
-}
-
-}  // namespace
+using platform::VirtualKey;
 
 TitleWindow::TitleWindow(game::Game& game, QWidget* parent)
     : QWidget(parent), game_(game), ui_(std::make_unique<Ui::TitleWindow>()) {
     ui_->setupUi(this);
-    for (int index = 0; index < kModeCount; ++index) {
+    for (int index = 0; index < game::kInputModeCount; ++index) {
         connect(ModeOption(index), &QRadioButton::toggled, this, [this, index](bool checked) {
             if (checked) {
                 optInputMode_Click(static_cast<int16_t>(index));
@@ -89,15 +71,17 @@ void TitleWindow::Form_Load() {
         const auto keyCode = static_cast<int16_t>(game_.GetPunishKey(index));
         PunishKeyBox(index)->setText(Text(title_texts::KeyName(keyCode)));
     }
-    ui_->lblHiScore->setText(Number(game_.GetHiScore()) + QStringLiteral(" pts"));
-    ui_->lblMaxKOScore->setText(Number(game_.GetMaxKnockOutScore()) + QStringLiteral(" pts"));
-    ui_->lblMaxHits->setText(Number(game_.GetMaxHits()) + QStringLiteral(" Hits"));
-    ui_->lblHPS->setText(Number(game::HitsPerSecond(game_.GetMaxHits())) + QStringLiteral(" hps"));
+    const title_texts::Records records = title_texts::ForRecords(
+        game_.GetHiScore(), game_.GetMaxKnockOutScore(), game_.GetMaxHits());
+    ui_->lblHiScore->setText(Text(records.hiScore));
+    ui_->lblMaxKOScore->setText(Text(records.maxKnockOut));
+    ui_->lblMaxHits->setText(Text(records.maxHits));
+    ui_->lblHPS->setText(Text(records.hitsPerSecond));
 
     int32_t mode = game_.GetInputMode();
     // A hand-edited file may hold a mode this window has no option for.
-    if (mode < 0 || mode >= kModeCount) {
-        mode = 0;
+    if (mode < 0 || mode >= game::kInputModeCount) {
+        mode = game::kMouseOnly;
     }
     ModeOption(mode)->setChecked(true);
     optInputMode_Click(static_cast<int16_t>(mode));
@@ -117,7 +101,7 @@ void TitleWindow::ShowHowToTexts(int32_t mode) {
 }
 
 void TitleWindow::optInputMode_Click(int16_t index) {
-    const bool keysInUse = index != 0;
+    const bool keysInUse = index != game::kMouseOnly;
     ui_->fraPunishKey->setEnabled(keysInUse);
     for (int boxIndex = 0; boxIndex < 2; ++boxIndex) {
         (boxIndex == 0 ? ui_->lblPunishKey0 : ui_->lblPunishKey1)->setEnabled(keysInUse);
@@ -140,22 +124,22 @@ void TitleWindow::Form_KeyDown(int16_t keyCode, int16_t) {
         return;
     }
     switch (keyCode) {
-        case kKeyQ:
+        case VirtualKey::Q:
             cmdQuit_Click();
             break;
-        case kKeyM:
-            SelectInputMode(0);
+        case VirtualKey::M:
+            SelectInputMode(game::kMouseOnly);
             break;
-        case kKeyH:
-            SelectInputMode(1);
+        case VirtualKey::H:
+            SelectInputMode(game::kMouseAndKeyboard);
             break;
-        case kKeyK:
-            SelectInputMode(2);
+        case VirtualKey::K:
+            SelectInputMode(game::kKeyboardOnly);
             break;
-        case kKeyL:
-        case kKeyR:
-            if (!ui_->optInputMode0->isChecked()) {
-                PunishKeyBox(keyCode == kKeyL ? 0 : 1)->setFocus(Qt::OtherFocusReason);
+        case VirtualKey::L:
+        case VirtualKey::R:
+            if (!ModeOption(game::kMouseOnly)->isChecked()) {
+                PunishKeyBox(keyCode == VirtualKey::L ? 0 : 1)->setFocus(Qt::OtherFocusReason);
             }
             break;
         default:
@@ -193,9 +177,7 @@ void TitleWindow::txtPunishKey_KeyDown(int16_t index, int16_t keyCode, int16_t) 
     QLineEdit* box = PunishKeyBox(index);
     box->setText(name);
     game_.SetPunishKey(index, keyCode);
-    ui_->lblHowToPunish->setText(
-        Text(title_texts::HowToPunishText(1, static_cast<int16_t>(game_.GetPunishKeyL()),
-                                          static_cast<int16_t>(game_.GetPunishKeyR()))));
+    ShowHowToTexts(game_.GetInputMode());
     // Queued, so the focus moves on only once this key has been dealt with.
     QCoreApplication::postEvent(box, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
 }

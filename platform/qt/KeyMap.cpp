@@ -3,57 +3,60 @@
 #include <array>
 #include <utility>
 
+#include "platform/InputCodes.h"
+
 namespace platform {
 namespace {
 
+using Key = VirtualKey;
 using KeyPair = std::pair<int, int16_t>;
 
 // Keys whose code does not depend on where they sit.
 constexpr std::array<KeyPair, 43> kKeys = {{
-    {Qt::Key_Backspace, 8},
-    {Qt::Key_Tab, 9},
-    {Qt::Key_Backtab, 9},
-    {Qt::Key_Clear, 12},
-    {Qt::Key_Return, 13},
-    {Qt::Key_Enter, 13},
-    {Qt::Key_Shift, 16},
-    {Qt::Key_Control, 17},
-    {Qt::Key_Alt, 18},
-    {Qt::Key_AltGr, 18},
-    {Qt::Key_Pause, 19},
-    {Qt::Key_CapsLock, 20},
-    {Qt::Key_Escape, 27},
-    {Qt::Key_Space, 32},
-    {Qt::Key_PageUp, 33},
-    {Qt::Key_PageDown, 34},
-    {Qt::Key_End, 35},
-    {Qt::Key_Home, 36},
-    {Qt::Key_Left, 37},
-    {Qt::Key_Up, 38},
-    {Qt::Key_Right, 39},
-    {Qt::Key_Down, 40},
-    {Qt::Key_Print, 44},
-    {Qt::Key_Insert, 45},
-    {Qt::Key_Delete, 46},
-    {Qt::Key_Meta, 91},
-    {Qt::Key_Menu, 93},
-    {Qt::Key_NumLock, 144},
-    {Qt::Key_ScrollLock, 145},
+    {Qt::Key_Backspace, Key::Backspace},
+    {Qt::Key_Tab, Key::Tab},
+    {Qt::Key_Backtab, Key::Tab},
+    {Qt::Key_Clear, Key::Clear},
+    {Qt::Key_Return, Key::Return},
+    {Qt::Key_Enter, Key::Return},
+    {Qt::Key_Shift, Key::Shift},
+    {Qt::Key_Control, Key::Control},
+    {Qt::Key_Alt, Key::Alt},
+    {Qt::Key_AltGr, Key::Alt},
+    {Qt::Key_Pause, Key::Pause},
+    {Qt::Key_CapsLock, Key::CapsLock},
+    {Qt::Key_Escape, Key::Escape},
+    {Qt::Key_Space, Key::Space},
+    {Qt::Key_PageUp, Key::PageUp},
+    {Qt::Key_PageDown, Key::PageDown},
+    {Qt::Key_End, Key::End},
+    {Qt::Key_Home, Key::Home},
+    {Qt::Key_Left, Key::Left},
+    {Qt::Key_Up, Key::Up},
+    {Qt::Key_Right, Key::Right},
+    {Qt::Key_Down, Key::Down},
+    {Qt::Key_Print, Key::PrintScreen},
+    {Qt::Key_Insert, Key::Insert},
+    {Qt::Key_Delete, Key::Delete},
+    {Qt::Key_Meta, Key::Windows},
+    {Qt::Key_Menu, Key::Menu},
+    {Qt::Key_NumLock, Key::NumLock},
+    {Qt::Key_ScrollLock, Key::ScrollLock},
     // Punctuation as on a US keyboard; the shifted symbol keeps its key's code.
-    {Qt::Key_Semicolon, 186},
-    {Qt::Key_Colon, 186},
-    {Qt::Key_Equal, 187},
-    {Qt::Key_Less, 188},
-    {Qt::Key_Underscore, 189},
-    {Qt::Key_Greater, 190},
-    {Qt::Key_Question, 191},
-    {Qt::Key_QuoteLeft, 192},
-    {Qt::Key_AsciiTilde, 192},
-    {Qt::Key_BracketLeft, 219},
-    {Qt::Key_BraceLeft, 219},
-    {Qt::Key_Backslash, 220},
-    {Qt::Key_Bar, 220},
-    {Qt::Key_Apostrophe, 222},
+    {Qt::Key_Semicolon, Key::Semicolon},
+    {Qt::Key_Colon, Key::Semicolon},
+    {Qt::Key_Equal, Key::Equals},
+    {Qt::Key_Less, Key::Comma},
+    {Qt::Key_Underscore, Key::Minus},
+    {Qt::Key_Greater, Key::Period},
+    {Qt::Key_Question, Key::Slash},
+    {Qt::Key_QuoteLeft, Key::Backquote},
+    {Qt::Key_AsciiTilde, Key::Backquote},
+    {Qt::Key_BracketLeft, Key::LeftBracket},
+    {Qt::Key_BraceLeft, Key::LeftBracket},
+    {Qt::Key_Backslash, Key::Backslash},
+    {Qt::Key_Bar, Key::Backslash},
+    {Qt::Key_Apostrophe, Key::Quote},
 }};
 
 // Keys that mean one thing on the keypad and another on the main block.
@@ -63,37 +66,61 @@ struct SplitKey {
     int16_t keypadCode;
 };
 constexpr std::array<SplitKey, 8> kSplitKeys = {{
-    {Qt::Key_Asterisk, 56, 106},
-    {Qt::Key_Plus, 187, 107},
-    {Qt::Key_Comma, 188, 108},
-    {Qt::Key_Minus, 189, 109},
-    {Qt::Key_Period, 190, 110},
-    {Qt::Key_Slash, 191, 111},
-    {Qt::Key_BracketRight, 221, 221},
-    {Qt::Key_QuoteDbl, 222, 222},
+    {Qt::Key_Asterisk, Key::Digit8, Key::Multiply},
+    {Qt::Key_Plus, Key::Equals, Key::Add},
+    {Qt::Key_Comma, Key::Comma, Key::Separator},
+    {Qt::Key_Minus, Key::Minus, Key::Subtract},
+    {Qt::Key_Period, Key::Period, Key::Decimal},
+    {Qt::Key_Slash, Key::Slash, Key::Divide},
+    {Qt::Key_BracketRight, Key::RightBracket, Key::RightBracket},
+    {Qt::Key_QuoteDbl, Key::Quote, Key::Quote},
 }};
 
 // Shifted digits on the main block keep their digit's code.
 constexpr std::array<KeyPair, 9> kShiftedDigits = {{
-    {Qt::Key_Exclam, 49},
-    {Qt::Key_At, 50},
-    {Qt::Key_NumberSign, 51},
-    {Qt::Key_Dollar, 52},
-    {Qt::Key_Percent, 53},
-    {Qt::Key_AsciiCircum, 54},
-    {Qt::Key_Ampersand, 55},
-    {Qt::Key_ParenLeft, 57},
-    {Qt::Key_ParenRight, 48},
+    {Qt::Key_Exclam, Key::Digit1},
+    {Qt::Key_At, Key::Digit2},
+    {Qt::Key_NumberSign, Key::Digit3},
+    {Qt::Key_Dollar, Key::Digit4},
+    {Qt::Key_Percent, Key::Digit5},
+    {Qt::Key_AsciiCircum, Key::Digit6},
+    {Qt::Key_Ampersand, Key::Digit7},
+    {Qt::Key_ParenLeft, Key::Digit9},
+    {Qt::Key_ParenRight, Key::Digit0},
 }};
 
-template <size_t N>
-int16_t Lookup(const std::array<KeyPair, N>& table, int qtKey) {
+constexpr std::array<std::pair<Qt::MouseButton, int16_t>, 3> kButtons = {{
+    {Qt::LeftButton, MouseButton::Left},
+    {Qt::RightButton, MouseButton::Right},
+    {Qt::MiddleButton, MouseButton::Middle},
+}};
+
+constexpr std::array<std::pair<Qt::KeyboardModifier, int16_t>, 3> kShiftKeys = {{
+    {Qt::ShiftModifier, ShiftKey::Shift},
+    {Qt::ControlModifier, ShiftKey::Control},
+    {Qt::AltModifier, ShiftKey::Alt},
+}};
+
+template <typename From, size_t N>
+int16_t Lookup(const std::array<std::pair<From, int16_t>, N>& table, From from) {
     for (const auto& [key, code] : table) {
-        if (key == qtKey) {
+        if (key == from) {
             return code;
         }
     }
     return 0;
+}
+
+// The codes of every flag that is set, or'ed together.
+template <typename Flags, typename Flag, size_t N>
+int16_t Mask(const std::array<std::pair<Flag, int16_t>, N>& table, Flags flags) {
+    int16_t mask = 0;
+    for (const auto& [flag, code] : table) {
+        if (flags.testFlag(flag)) {
+            mask = static_cast<int16_t>(mask | code);
+        }
+    }
+    return mask;
 }
 
 }  // namespace
@@ -101,13 +128,13 @@ int16_t Lookup(const std::array<KeyPair, N>& table, int qtKey) {
 int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers) {
     const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
-        return static_cast<int16_t>(65 + (qtKey - Qt::Key_A));
+        return static_cast<int16_t>(Key::A + (qtKey - Qt::Key_A));
     }
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
-        return static_cast<int16_t>((keypad ? 96 : 48) + (qtKey - Qt::Key_0));
+        return static_cast<int16_t>((keypad ? Key::Numpad0 : Key::Digit0) + (qtKey - Qt::Key_0));
     }
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
-        return static_cast<int16_t>(112 + (qtKey - Qt::Key_F1));
+        return static_cast<int16_t>(Key::F1 + (qtKey - Qt::Key_F1));
     }
     for (const SplitKey& split : kSplitKeys) {
         if (split.qtKey == qtKey) {
@@ -121,14 +148,15 @@ int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers) {
 }
 
 int16_t ShiftStateFromQt(Qt::KeyboardModifiers modifiers) {
-    int16_t mask = 0;
-    if (modifiers.testFlag(Qt::ShiftModifier))
-        mask |= 1;
-    if (modifiers.testFlag(Qt::ControlModifier))
-        mask |= 2;
-    if (modifiers.testFlag(Qt::AltModifier))
-        mask |= 4;
-    return mask;
+    return Mask(kShiftKeys, modifiers);
+}
+
+int16_t MouseButtonFromQt(Qt::MouseButton button) {
+    return Lookup(kButtons, button);
+}
+
+int16_t ButtonStateFromQt(Qt::MouseButtons buttons) {
+    return Mask(kButtons, buttons);
 }
 
 }  // namespace platform

@@ -2,14 +2,13 @@
 
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
+#include "platform/InputCodes.h"
 
 namespace {
 
-constexpr int16_t kLeft = 1;
-constexpr int16_t kRight = 2;
-constexpr int16_t kMiddle = 4;
-constexpr int16_t kKeyA = 65, kKeyS = 83, kKeyD = 68, kKeyZ = 90, kKeyX = 88, kKeyC = 67;
-constexpr int16_t kArrowLeft = 37, kArrowRight = 39;
+using Key = platform::VirtualKey;
+constexpr int16_t kLeft = platform::MouseButton::Left;
+constexpr int16_t kRight = platform::MouseButton::Right;
 
 class InputDecisionTest : public fakes::GameFixture {
 protected:
@@ -50,7 +49,7 @@ TEST_F(InputDecisionTest, InnocentPick_StartsTheJudgeSceneAndReturnsFalse) {
     EXPECT_EQ(picMain.Pixel(10, 10), fakes::kJudgeColour);
     EXPECT_EQ(picMirror.Pixel(10, 10), fakes::kJudgeColour);
     // Nothing the player does counts under the judge, punch keys included.
-    for (int16_t code : {kLeft, kRight, kArrowLeft, kArrowRight, kKeyA}) {
+    for (int16_t code : {kLeft, kRight, Key::Left, Key::Right, Key::A}) {
         EXPECT_FALSE(game->DecideInput(code));
     }
     EXPECT_EQ(State().HitCount, 0);
@@ -63,18 +62,18 @@ TEST_F(InputDecisionTest, MouseModes_PickOnlyWithLeftOrRightOverAFendor) {
     EXPECT_FALSE(game->DecideInput(kLeft));
     EXPECT_FALSE(State().InPunishment);
     State().SelectedSlot = 1;
-    EXPECT_FALSE(game->DecideInput(kMiddle));
-    EXPECT_FALSE(game->DecideInput(kKeyS));
+    EXPECT_FALSE(game->DecideInput(platform::MouseButton::Middle));
+    EXPECT_FALSE(game->DecideInput(Key::S));
     EXPECT_FALSE(State().InPunishment);
-    State().InputMode = 1;
+    State().InputMode = game::kMouseAndKeyboard;
     EXPECT_TRUE(game->DecideInput(kRight));
     EXPECT_EQ(State().SelectedSlot, 1);
 }
 
 TEST_F(InputDecisionTest, KeyboardOnly_LettersPickTheirSlotWherever) {
-    State().InputMode = 2;
-    const std::pair<int16_t, int> keys[] = {{kKeyA, 0}, {kKeyS, 1}, {kKeyD, 2},
-                                            {kKeyZ, 3}, {kKeyX, 4}, {kKeyC, 5}};
+    State().InputMode = game::kKeyboardOnly;
+    const std::pair<int16_t, int> keys[] = {{Key::A, 0}, {Key::S, 1}, {Key::D, 2},
+                                            {Key::Z, 3}, {Key::X, 4}, {Key::C, 5}};
     for (const auto& [key, slot] : keys) {
         MakeGuilty(slot);
         State().SelectedSlot = 0;
@@ -84,7 +83,7 @@ TEST_F(InputDecisionTest, KeyboardOnly_LettersPickTheirSlotWherever) {
     }
     State().SelectedSlot = 2;
     EXPECT_FALSE(game->DecideInput(kLeft));
-    EXPECT_FALSE(game->DecideInput(75));
+    EXPECT_FALSE(game->DecideInput(Key::K));
     EXPECT_EQ(State().SelectedSlot, 2);
     EXPECT_FALSE(State().InPunishment);
 }
@@ -94,22 +93,22 @@ TEST_F(InputDecisionTest, MouseOnly_CountsAlternatingButtonsOnly) {
     EXPECT_TRUE(game->DecideInput(kLeft));   // the first hit may be either button
     EXPECT_FALSE(game->DecideInput(kLeft));  // the same button twice does not count
     EXPECT_TRUE(game->DecideInput(kRight));
-    EXPECT_FALSE(game->DecideInput(kArrowLeft));  // keys do nothing in this mode
-    EXPECT_FALSE(game->DecideInput(kMiddle));
+    EXPECT_FALSE(game->DecideInput(Key::Left));  // keys do nothing in this mode
+    EXPECT_FALSE(game->DecideInput(platform::MouseButton::Middle));
     EXPECT_TRUE(game->DecideInput(kLeft));
     EXPECT_EQ(State().HitCount, 3);
     EXPECT_EQ(State().LastHitInput, kLeft);
 }
 
 TEST_F(InputDecisionTest, KeyModes_CountAlternatingPunchKeysOnly) {
-    for (int mode : {1, 2}) {
+    for (int32_t mode : {game::kMouseAndKeyboard, game::kKeyboardOnly}) {
         State().InputMode = mode;
-        BeginBeating(3, mode == 2 ? kKeyZ : kLeft);
+        BeginBeating(3, mode == game::kKeyboardOnly ? Key::Z : kLeft);
         EXPECT_FALSE(game->DecideInput(kRight));  // clicks do nothing
-        EXPECT_TRUE(game->DecideInput(kArrowRight));
-        EXPECT_FALSE(game->DecideInput(kArrowRight));
-        EXPECT_FALSE(game->DecideInput(kKeyA));
-        EXPECT_TRUE(game->DecideInput(kArrowLeft));
+        EXPECT_TRUE(game->DecideInput(Key::Right));
+        EXPECT_FALSE(game->DecideInput(Key::Right));
+        EXPECT_FALSE(game->DecideInput(Key::A));
+        EXPECT_TRUE(game->DecideInput(Key::Left));
         EXPECT_EQ(State().HitCount, 2);
         game->EndPunishment();
         messages.shown.clear();
@@ -117,20 +116,20 @@ TEST_F(InputDecisionTest, KeyModes_CountAlternatingPunchKeysOnly) {
 }
 
 TEST_F(InputDecisionTest, SamePunchKeyTwice_CountsOnlyTheFirstPress) {
-    State().InputMode = 1;
-    State().PunishKeyL = 32;
-    State().PunishKeyR = 32;
+    State().InputMode = game::kMouseAndKeyboard;
+    State().PunishKeyL = Key::Space;
+    State().PunishKeyR = Key::Space;
     BeginBeating(1);
-    EXPECT_TRUE(game->DecideInput(32));
-    EXPECT_FALSE(game->DecideInput(32));
+    EXPECT_TRUE(game->DecideInput(Key::Space));
+    EXPECT_FALSE(game->DecideInput(Key::Space));
     EXPECT_EQ(State().HitCount, 1);
 }
 
 TEST_F(InputDecisionTest, PunchKeysStoredAsButtonCodes_MakeTheMouseCount) {
-    State().InputMode = 2;
-    State().PunishKeyL = 1;
-    State().PunishKeyR = 2;
-    BeginBeating(1, kKeyS);
+    State().InputMode = game::kKeyboardOnly;
+    State().PunishKeyL = kLeft;
+    State().PunishKeyR = kRight;
+    BeginBeating(1, Key::S);
     EXPECT_TRUE(game->DecideInput(kLeft));
     EXPECT_TRUE(game->DecideInput(kRight));
 }
@@ -152,24 +151,19 @@ TEST_F(InputDecisionTest, Hits_RecomputePointsAndRelieveStressByEveryThirdHitAnd
 }
 
 TEST_F(InputDecisionTest, HighScorer_NoLongerGetsReliefFromLowLevels) {
-    State().Points = 1000000;
-    State().Stress = 100;
-    MakeGuilty(0, 1, 6, 2);
-    State().SelectedSlot = 0;
-    ASSERT_TRUE(game->DecideInput(kLeft));
-    EXPECT_TRUE(State().NoStressRelief);
-    EXPECT_TRUE(game->DecideInput(kRight));
-    EXPECT_EQ(State().Stress, 100);
-    EXPECT_EQ(State().Points, 1000000 + 144);
-    game->EndPunishment();
-
-    State().Stress = 100;
-    MakeGuilty(1, 1, 6, 3);
-    State().SelectedSlot = 1;
-    ASSERT_TRUE(game->DecideInput(kLeft));
-    EXPECT_FALSE(State().NoStressRelief);
-    EXPECT_TRUE(game->DecideInput(kRight));
-    EXPECT_EQ(State().Stress, 97);
+    // 1000000 points are worth level 2: a Fendor of level 2 relieves nothing, one of 3 does.
+    for (const auto& [level, stressAfterAHit] : {std::pair{2, 100}, {3, 97}}) {
+        State().Points = 1000000;
+        State().Stress = 100;
+        MakeGuilty(0, 1, 6, level);
+        State().SelectedSlot = 0;
+        ASSERT_TRUE(game->DecideInput(kLeft));
+        EXPECT_EQ(State().NoStressRelief, level == 2);
+        EXPECT_TRUE(game->DecideInput(kRight));
+        EXPECT_EQ(State().Stress, stressAfterAHit);
+        EXPECT_EQ(State().Points, 1000000 + 72 * level);
+        game->EndPunishment();
+    }
 }
 
 TEST_F(InputDecisionTest, HitAfterTheSixSecondsButBeforeTheClose_StillCounts) {

@@ -147,7 +147,7 @@ TEST_F(SelectionSceneTest, SlotInfoAt_UsesInclusiveBandsAndTheUpperRowWinsAtTheS
 }
 
 TEST_F(SelectionSceneTest, SlotInfoAt_KeyboardOnlyShowsNothingAndKeepsTheSlot) {
-    State().InputMode = 2;
+    State().InputMode = game::kKeyboardOnly;
     State().SelectedSlot = 4;
     EXPECT_EQ(game->SlotInfoAt(220, 100), "");
     EXPECT_EQ(State().SelectedSlot, 4);

@@ -15,11 +15,16 @@
 #include "characters/FendorTexts.h"
 #include "core/Texts.h"
 #include "fakes/GameFixture.h"
+#include "platform/InputCodes.h"
 #include "windows/GameWindow.h"
+#include "windows/QtText.h"
 #include "windows/TitleTexts.h"
 #include "windows/TitleWindow.h"
 
 namespace {
+
+using platform::VirtualKey;
+using windows::Text;
 
 // Every window test of this executable sees the fonts the program registers when it starts.
 class WindowFontsEnvironment final : public ::testing::Environment {
@@ -27,10 +32,6 @@ class WindowFontsEnvironment final : public ::testing::Environment {
 };
 const ::testing::Environment* const kWindowFonts =
     ::testing::AddGlobalTestEnvironment(new WindowFontsEnvironment);
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Every text the windows and the game's boxes can show, wherever in the source it lives.
 class WindowFontsTest : public fakes::GameFixture {
@@ -43,9 +44,10 @@ protected:
         for (int code = 0; code < 256; ++code) {
             texts << Text(windows::title_texts::KeyName(static_cast<int16_t>(code)));
         }
-        for (int32_t mode = 0; mode < 3; ++mode) {
+        for (int32_t mode = 0; mode < game::kInputModeCount; ++mode) {
             texts << Text(windows::title_texts::HowToSelectText(mode))
-                  << Text(windows::title_texts::HowToPunishText(mode, 37, 39));
+                  << Text(windows::title_texts::HowToPunishText(mode, VirtualKey::Left,
+                                                                VirtualKey::Right));
         }
         texts << Text(game::texts::kGameOver) << Text(game::texts::kDied)
               << Text(game::texts::kReplacement) << Text(game::texts::kJudgePenalty)
