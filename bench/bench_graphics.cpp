@@ -14,15 +14,18 @@
 #include "graphics/DibFormat.h"
 #include "graphics/DibRows.h"
 #include "graphics/MaskedBlit.h"
+#include "graphics/SheetNames.h"
+#include "graphics/SheetSizes.h"
 #include "graphics/Surface.h"
+#include "tests/fakes/BmpBuilder.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr int32_t kFieldWidth = 400;
-constexpr int32_t kFieldHeight = 200;
+constexpr uint32_t kWhite = graphics::kTransparentColour;
+constexpr int32_t kFieldWidth = graphics::kPlayFieldSize.width;
+constexpr int32_t kFieldHeight = graphics::kPlayFieldSize.height;
 
 template <typename Call>
 double BatchNs(Call& call, int batch) {
@@ -115,32 +118,15 @@ void BM_BlitTransparent(benchmark::State& state) {
 }
 BENCHMARK(BM_BlitTransparent)->Args({16, 16})->Args({145, 58})->UseManualTime();
 
-void PutLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-    }
-}
-
 // The play-field background: 24 bits, bottom-up, 40-byte header.
 std::vector<uint8_t> BackgroundFile() {
     const uint32_t stride = (kFieldWidth * 3 + 3) / 4 * 4;
-    const uint32_t bitsSize = stride * kFieldHeight;
-    std::vector<uint8_t> file = {'B', 'M'};
-    PutLe(file, 54 + bitsSize, 4);
-    PutLe(file, 0, 4);
-    PutLe(file, 54, 4);
-    PutLe(file, 40, 4);
-    PutLe(file, kFieldWidth, 4);
-    PutLe(file, kFieldHeight, 4);
-    PutLe(file, 1, 2);
-    PutLe(file, 24, 2);
-    for (int i = 0; i < 6; ++i) {
-        PutLe(file, 0, 4);
+    std::vector<uint8_t> bits(stride * kFieldHeight);
+    for (uint32_t i = 0; i < bits.size(); ++i) {
+        bits[i] = static_cast<uint8_t>(i * 2654435761u >> 24);
     }
-    for (uint32_t i = 0; i < bitsSize; ++i) {
-        file.push_back(static_cast<uint8_t>(i * 2654435761u >> 24));
-    }
-    return file;
+    return fakes::BuildFile({.width = kFieldWidth, .height = kFieldHeight, .bitCount = 24}, {},
+                            bits);
 }
 
 // Races a decode of the file's bytes against SDL2 decoding the same bytes

@@ -8,6 +8,7 @@
 #include "bench/SilentWorld.h"
 #include "core/Game.h"
 #include "files/AppFolder.h"
+#include "graphics/SheetSizes.h"
 #include "graphics/Surface.h"
 #include "platform/StdRandom.h"
 #include "platform/SteadyClock.h"
@@ -32,10 +33,14 @@ void RosterFrame(benchmark::State& state) {
     // The rules under measure never touch the settings file.
     game::Game game({clock, random, pump, boxes, sound, files::AppFolder(), std::nullopt});
 
-    graphics::Surface picMain(400, 200), picFendor(285, 69), picPunch(290, 58), picMirror(400, 200);
+    using graphics::kCellSize;
+    using graphics::kPlayFieldSize;
+    graphics::Surface picMain(kPlayFieldSize), picFendor(graphics::kFendorSurfaceSize),
+        picPunch(graphics::kPunchSheetSize), picMirror(kPlayFieldSize);
     game.InitGame(picMain, picFendor, picPunch, picMirror);
 
-    constexpr size_t kFrameBytes = 400 * 200 * 4 + 36 * 16 * 16 * 4;
+    constexpr size_t kFrameBytes =
+        (kPlayFieldSize.width * kPlayFieldSize.height + 36 * kCellSize * kCellSize) * 4;
     std::vector<uint8_t> from(kFrameBytes, 0x5A), to(kFrameBytes);
     constexpr int kBatch = 50;
 

@@ -11,13 +11,14 @@
 #include <string>
 
 #include "graphics/BitmapFile.h"
+#include "graphics/SheetSizes.h"
 #include "graphics/Surface.h"
 #include "platform/qt/QtSound.h"
 
 namespace {
 
 int DrawSheet(const std::string& path, int frames) {
-    graphics::Surface field(400, 200, 0x336699);
+    graphics::Surface field(graphics::kPlayFieldSize, 0x336699);
     for (int i = 0; i < frames; ++i) {
         graphics::LoadBitmapFile(path, &field);
     }

@@ -5,12 +5,12 @@
 #include <optional>
 
 #include "characters/Fendor.h"
+#include "core/RosterLayout.h"
 #include "graphics/Surface.h"
 #include "platform/InputCodes.h"
 
 namespace game {
 
-inline constexpr int32_t kRosterSize = 6;
 inline constexpr int32_t kPunishmentMs = 6000;
 inline constexpr int32_t kStressMax = 200;
 // Each game's roster starts at this pace, however fast the last one ended.

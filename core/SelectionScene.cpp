@@ -10,13 +10,17 @@
 namespace game {
 namespace {
 
-// Inclusive hit bands. Row y 129 belongs to both rows; the upper one wins.
+// A slot's inclusive hit box: x from 16 left of its anchor to 34 right of it;
+// y in its row's band of 50, which starts at the upper anchors for the upper
+// row and 49 lower for the lower one. Where boxes touch, the one tried first
+// wins: the left one in a row, the upper row at y 129.
 int32_t SlotAt(int32_t x, int32_t y) {
-    if (x >= 200 && x <= 350 && y >= 80 && y <= 129) {
-        return x <= 250 ? 0 : (x <= 300 ? 1 : 2);
-    }
-    if (x >= 240 && x <= 390 && y >= 129 && y <= 178) {
-        return x <= 290 ? 3 : (x <= 340 ? 4 : 5);
+    for (int32_t slot = 0; slot < kRosterSize; ++slot) {
+        const int32_t left = RosterAnchor(slot).x - 16;
+        const int32_t top = RosterAnchor(0).y + 49 * (slot / kSlotsPerRow);
+        if (x >= left && x <= left + 50 && y >= top && y <= top + 49) {
+            return slot;
+        }
     }
     return -1;
 }
@@ -40,7 +44,7 @@ void Game::DrawRoster() {
         if (fendor.Miss() >= 1) {
             twitchPart = RandomUpTo(5.0);
         }
-        for (int32_t part = 0; part < 6; ++part) {
+        for (int32_t part = 0; part < static_cast<int32_t>(kBodyParts.size()); ++part) {
             DrawFendorPart(*g.PlayField, *g.FendorSheet, part, twitchPart, fendor.Miss(), anchor.x,
                            anchor.y);
         }
@@ -77,10 +81,10 @@ void Game::DrawFendorPart(graphics::Surface& dest, graphics::Surface& source, in
     if (a == 4) {
         frameFlag = !frameFlag;
     }
-    const int32_t sourceX = 32 * part + (state_.AnimPhase == frameFlag ? kPartSize : 0);
+    const int32_t sourceX = CellX(part) + (state_.AnimPhase == frameFlag ? graphics::kCellSize : 0);
 
-    graphics::BlitTransparent(dest, x, y, kPartSize, kPartSize, source, sourceX, 0,
-                              graphics::kTransparentColour);
+    graphics::BlitTransparent(dest, x, y, graphics::kCellSize, graphics::kCellSize, source, sourceX,
+                              0, graphics::kTransparentColour);
 }
 
 std::string Game::SlotInfoAt(int32_t x, int32_t y) {

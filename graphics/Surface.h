@@ -18,6 +18,11 @@ constexpr uint32_t PackBgr(uint8_t r, uint8_t g, uint8_t b) {
     return uint32_t{r} | (uint32_t{g} << 8) | (uint32_t{b} << 16);
 }
 
+struct Size {
+    int32_t width;
+    int32_t height;
+};
+
 // A picture area that keeps a persistent image in pixel coordinates.
 // Whoever shows it on screen installs a refresh hook.
 class Surface {
@@ -25,6 +30,8 @@ public:
     static constexpr uint32_t kButtonFace = PackBgr(0xF0, 0xF0, 0xF0);
 
     Surface(int32_t width, int32_t height, uint32_t fillBgr = kButtonFace);
+    explicit Surface(Size size, uint32_t fillBgr = kButtonFace)
+        : Surface(size.width, size.height, fillBgr) {}
 
     int32_t Width() const { return width_; }
     int32_t Height() const { return height_; }

@@ -6,10 +6,10 @@ namespace art {
 
 void drawFendor(Canvas& dst, const Canvas& sheet, int anchorX, int anchorY, int frame, int scale) {
     for (int part = 0; part < kPartCount; ++part) {
-        const PartPlacement& place = kPartPlacements[static_cast<std::size_t>(part)];
-        const int shown = place.secondPhase ? 1 - frame : frame;
+        const game::BodyPart& place = kBodyParts[static_cast<std::size_t>(part)];
+        const int shown = place.frameFlag ? 1 - frame : frame;
         blitTransparent(dst, anchorX + place.dx * scale, anchorY + place.dy * scale, sheet,
-                        part * 2 * kCellSize + shown * kCellSize, 0, kCellSize, kCellSize, scale);
+                        game::CellX(part) + shown * kCellSize, 0, kCellSize, kCellSize, scale);
     }
 }
 

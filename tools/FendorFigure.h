@@ -1,29 +1,16 @@
 #pragma once
 
-#include <array>
-
 #include "Canvas.h"
+#include "core/RosterLayout.h"
+#include "graphics/SheetSizes.h"
 
 namespace art {
 
-inline constexpr int kPartCount = 6;
-inline constexpr int kCellSize = 16;
-
-struct PartPlacement {
-    int dx;
-    int dy;
-    bool secondPhase;  // shows the other walking frame than the head and torso
-};
-
-// Where the game puts each part relative to a Fendor's anchor (its head's top-left corner).
-inline constexpr std::array<PartPlacement, kPartCount> kPartPlacements{{
-    {0, 13, false},
-    {0, 0, false},
-    {-13, 16, false},
-    {-10, 28, false},
-    {13, 16, true},
-    {10, 28, true},
-}};
+// The game's own layout of a Fendor: its parts around the anchor (the head's
+// top-left corner) and their cells in the character sheet.
+using game::kBodyParts;
+using graphics::kCellSize;
+inline constexpr int kPartCount = static_cast<int>(kBodyParts.size());
 
 // The assembled figure spans x -13..28 and y 0..43 around the anchor.
 inline constexpr int kFigureLeft = -13;

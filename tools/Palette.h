@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "graphics/SheetNames.h"
+
 namespace art {
 
 struct Rgb {
@@ -12,7 +14,10 @@ struct Rgb {
 };
 
 // The sheets' transparent colour; nothing that should be seen may use it.
-inline constexpr Rgb kTransparent{255, 255, 255};
+inline constexpr Rgb kTransparent{
+    static_cast<uint8_t>(graphics::kTransparentColour & 0xFF),
+    static_cast<uint8_t>((graphics::kTransparentColour >> 8) & 0xFF),
+    static_cast<uint8_t>((graphics::kTransparentColour >> 16) & 0xFF)};
 
 // PICO-8's sixteen, plus a few of its extended shades for shadows and highlights.
 // Its "white" is already the off-white the sprite sheets need.

@@ -1,7 +1,5 @@
 #include "Preview.h"
 
-#include <array>
-
 #include "BmpWriter.h"
 #include "Draw.h"
 #include "FendorFigure.h"
@@ -9,26 +7,23 @@
 namespace art {
 namespace {
 
-constexpr std::array<std::array<int, 2>, 6> kRosterAnchors{
-    {{216, 80}, {266, 80}, {316, 80}, {256, 130}, {306, 130}, {356, 130}}};
-
 Canvas roster(const PictureSet& pictures, int frame, bool agitated) {
     Canvas field = pictures.school;
-    for (std::size_t slot = 0; slot < kRosterAnchors.size(); ++slot) {
-        const int ax = kRosterAnchors[slot][0];
-        const int ay = kRosterAnchors[slot][1];
+    for (int slot = 0; slot < game::kRosterSize; ++slot) {
+        const int ax = game::RosterAnchor(slot).x;
+        const int ay = game::RosterAnchor(slot).y;
         if (!agitated || slot % 2 == 1) {
             drawFendor(field, pictures.characters, ax, ay, frame);
             continue;
         }
         // A misbehaving pupil: one part jerked by a few pixels, or all frames swapped.
-        const int jerkPart = static_cast<int>(slot) % kPartCount;
+        const int jerkPart = slot % kPartCount;
         for (int part = 0; part < kPartCount; ++part) {
-            const PartPlacement& place = kPartPlacements[static_cast<std::size_t>(part)];
-            const int shown = slot == 4 ? 1 - frame : (place.secondPhase ? 1 - frame : frame);
+            const game::BodyPart& place = kBodyParts[static_cast<std::size_t>(part)];
+            const int shown = slot == 4 ? 1 - frame : (place.frameFlag ? 1 - frame : frame);
             const int jerk = part == jerkPart ? 4 : 0;
             blitTransparent(field, ax + place.dx + jerk, ay + place.dy - jerk, pictures.characters,
-                            part * 2 * kCellSize + shown * kCellSize, 0, kCellSize, kCellSize);
+                            game::CellX(part) + shown * kCellSize, 0, kCellSize, kCellSize);
         }
     }
     return field;

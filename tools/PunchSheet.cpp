@@ -8,8 +8,9 @@
 namespace art {
 namespace {
 
-constexpr int kCellW = 145;
-constexpr int kCellH = 58;
+// The fist's cell and the trail's, side by side.
+constexpr int kCellW = graphics::kPunchSheetSize.width / 2;
+constexpr int kCellH = graphics::kPunchSheetSize.height;
 constexpr double kPi = 3.14159265358979323846;
 
 // Cell 0: a red boxing glove driving left, its white cuff just showing. Behind the glove

@@ -6,6 +6,7 @@
 #include "Pictures.h"
 #include "PixelFont.h"
 #include "Shapes.h"
+#include "core/RosterLayout.h"
 
 namespace art {
 namespace {
@@ -187,10 +188,9 @@ void drawFloor(Canvas& c) {
 
 void drawStandingSpots(Canvas& c) {
     // Soft shadows where the six pupils always stand.
-    constexpr std::array<std::array<int, 2>, 6> kAnchors{
-        {{216, 80}, {266, 80}, {316, 80}, {256, 130}, {306, 130}, {356, 130}}};
-    for (const auto& a : kAnchors) {
-        ditherEllipse(c, a[0] + 8, a[1] + 42.5, 14, 3.5, kDarkBrown, 0.55);
+    for (int slot = 0; slot < game::kRosterSize; ++slot) {
+        const game::Point a = game::RosterAnchor(slot);
+        ditherEllipse(c, a.x + 8, a.y + 42.5, 14, 3.5, kDarkBrown, 0.55);
     }
 }
 

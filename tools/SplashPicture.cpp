@@ -10,8 +10,8 @@
 namespace art {
 namespace {
 
-constexpr int kWidth = 110;
-constexpr int kHeight = 140;
+constexpr int kWidth = graphics::kSplashSize.width;
+constexpr int kHeight = graphics::kSplashSize.height;
 constexpr int kGlyphScale = 2;
 
 // フ, ェ, ン, ド in 10 x 11 pixel strokes; drawn doubled with an outline and a drop shadow.

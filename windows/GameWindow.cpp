@@ -14,12 +14,6 @@
 
 namespace windows {
 
-namespace {
-
-constexpr int kStressBarLeft = 72;
-
-}  // namespace
-
 GameWindow::GameWindow(game::Game& game, platform::EventPump& pump)
     : game_(game), pump_(pump), ui_(std::make_unique<Ui::GameWindow>()) {
     ui_->setupUi(this);
@@ -105,10 +99,12 @@ void GameWindow::ShowStress(int32_t stress) {
         return;
     }
     const int width = status_texts::StressBarWidth(ui_->imgMaxStress->width(), stress);
-    ui_->shpStress->setGeometry(kStressBarLeft, 289, width, 16);
+    // The bar grows from where the form puts it.
+    ui_->shpStress->resize(width, ui_->shpStress->height());
     ui_->shpStress->setVisible(width > 0);
-    ui_->lblStress->setText(QString::number(stress / 2));
-    if (stress >= 200) {
+    // In per cent of the stress that ends the game.
+    ui_->lblStress->setText(QString::number(stress / (game::kStressMax / 100)));
+    if (stress >= game::kStressMax) {
         close();
     }
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/Game.h"
+#include "graphics/SheetSizes.h"
 #include "graphics/Surface.h"
 #include "platform/EventPump.h"
 
@@ -53,10 +54,10 @@ private:
     platform::EventPump& pump_;
     bool unloading_ = false;
 
-    graphics::Surface picMainSurface_{400, 200};
-    graphics::Surface picFendor_{285, 69};
-    graphics::Surface picPunch_{290, 58};
-    graphics::Surface picMirror_{400, 200};
+    graphics::Surface picMainSurface_{graphics::kPlayFieldSize};
+    graphics::Surface picFendor_{graphics::kFendorSurfaceSize};
+    graphics::Surface picPunch_{graphics::kPunchSheetSize};
+    graphics::Surface picMirror_{graphics::kPlayFieldSize};
 
     std::unique_ptr<Ui::GameWindow> ui_;
 };

@@ -10,7 +10,7 @@
 #include "core/Game.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/TestBitmaps.h"
-#include "graphics/Surface.h"
+#include "graphics/SheetSizes.h"
 
 namespace fakes {
 
@@ -40,10 +40,10 @@ protected:
     FakeSound sound;
     std::filesystem::path appFolder;
 
-    graphics::Surface picMain{400, 200};
-    graphics::Surface picFendor{285, 69};
-    graphics::Surface picPunch{290, 58};
-    graphics::Surface picMirror{400, 200};
+    graphics::Surface picMain{graphics::kPlayFieldSize};
+    graphics::Surface picFendor{graphics::kFendorSurfaceSize};
+    graphics::Surface picPunch{graphics::kPunchSheetSize};
+    graphics::Surface picMirror{graphics::kPlayFieldSize};
     // A fresh game for every test, bound to this test's fakes and folder.
     std::unique_ptr<game::Game> game;
 

@@ -13,8 +13,6 @@ namespace probe {
 // drawn from the game's own sprite files with the game's own blitter.
 class CalmRoster {
 public:
-    static constexpr int kSlots = 6;
-
     explicit CalmRoster(const std::string& dataFolder);
 
     // Slots whose figure on screen matches neither walking phase.

@@ -6,14 +6,16 @@
 #include <optional>
 #include <vector>
 
+#include "graphics/SheetSizes.h"
+
 namespace probe {
 
 // Where the game window shows its 400 x 200 play field: the widget sits at
 // (20, 48) of the client area and draws inside a 2-pixel border.
 inline constexpr int kFieldLeft = 22;
 inline constexpr int kFieldTop = 50;
-inline constexpr int kFieldWidth = 400;
-inline constexpr int kFieldHeight = 200;
+inline constexpr int kFieldWidth = graphics::kPlayFieldSize.width;
+inline constexpr int kFieldHeight = graphics::kPlayFieldSize.height;
 
 // Play-field pixels as 0x00RRGGBB, row by row.
 struct FieldPixels {
