@@ -87,6 +87,8 @@ public:
     characters::Fendor& FendorAt(int32_t slot);
 
 private:
+    // Back to the selection scene with nothing of the last punishment left.
+    void ClearPunishment();
     int32_t Now() const;
     int32_t MsSincePhaseStart() const;
     int32_t RandomUpTo(double n);

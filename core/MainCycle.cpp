@@ -74,15 +74,10 @@ void Game::InitGame(graphics::Surface& picMain, graphics::Surface& picFendor,
     g.AnimPhase = false;
     g.HitCount = 0;
     g.Points = 0;
-    g.PointsAtStart = 0;
     g.Stress = 0;
-    g.StressAtStart = 0;
-    g.NoStressRelief = false;
-    g.InPunishment = false;
-    g.TargetGuilty = false;
-    g.LastHitInput = 0;
     g.PhaseStartMs = 0;
     g.SelectedSlot = 0;
+    ClearPunishment();
 
     // A Fendor is re-created in place, never replaced: references to one stay good.
     for (auto& fendor : g.Fendors) {

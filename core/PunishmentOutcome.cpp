@@ -61,12 +61,16 @@ void Game::SettleJudgement() {
 }
 
 void Game::EndPunishment() {
-    GameState& g = state_;
-    if (g.TargetGuilty) {
+    if (state_.TargetGuilty) {
         SettleBeating();
     } else {
         SettleJudgement();
     }
+    ClearPunishment();
+}
+
+void Game::ClearPunishment() {
+    GameState& g = state_;
     g.InPunishment = false;
     g.TargetGuilty = false;
     g.NoStressRelief = false;
