@@ -33,7 +33,7 @@ public:
     void Create();
     // The Fendor's own behaviour for one roster frame.
     void DoFendo();
-    // True while a misdeed runs: picking this Fendor now is just.
+    // Changes nothing: only asks whether the Fendor is misbehaving, so picking it is just.
     bool Attack() const;
     // "<name>; Lv<level>"
     std::string GetFendorData() const;

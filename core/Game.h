@@ -36,6 +36,7 @@ public:
                   graphics::Surface& picPunch, graphics::Surface& picMirror);
     void GameTick();
     void AdjustFrameDelay(int32_t delta);
+    // Clamps the stored stress to 0..kStressMax, not only the value it returns.
     int32_t ClampedStress();
     void ShowGameOver();
     // Sleeps until input arrives or the beating's time is up, instead of spinning.
@@ -45,6 +46,7 @@ public:
     void DrawRoster();
     void DrawFendorPart(graphics::Surface& dest, graphics::Surface& source, int32_t part,
                         int32_t twitchPart, int32_t amplitude, int32_t anchorX, int32_t anchorY);
+    // Also selects the slot under (x, y) for the next pick (mouse modes, outside a punishment).
     std::string SlotInfoAt(int32_t x, int32_t y);
 
     // Punishment scene, input and outcome

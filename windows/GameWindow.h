@@ -27,7 +27,7 @@ public:
     GameWindow(game::Game& game, platform::EventPump& pump);
     ~GameWindow() override;
 
-    // Shows the window and runs one game until it is over.
+    // Runs a whole game: shows the window and returns only once the game is over.
     void Main();
 
     void Form_QueryUnload();
