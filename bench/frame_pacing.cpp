@@ -123,7 +123,7 @@ void Pacing::SteerRoster(game::GameState& g) {
         return;
     }
     for (int32_t slot = 0; slot < game::kRosterSize; ++slot) {
-        if (game_.FendorAt(slot).Attack()) {
+        if (g.Fendors.at(static_cast<size_t>(slot))->Attack()) {
             // The frame is stretched so the Fendor still misbehaves when the click lands.
             g.FrameDelayMs = kSlowFrameMs;
             PickLater(slot);

@@ -83,12 +83,12 @@ public:
     const std::string& AppFolder() const { return world_.appFolder; }
     const std::optional<std::string>& SettingsPath() const { return world_.settingsPath; }
 
-    // The whole record, for tests and tools that set up a position directly.
+    // The whole record: for tests and benchmarks that set up a position directly.
     GameState& State() { return state_; }
     const GameState& State() const { return state_; }
-    characters::Fendor& FendorAt(int32_t slot);
 
 private:
+    characters::Fendor& FendorAt(int32_t slot);
     // Back to the selection scene with nothing of the last punishment left.
     void ClearPunishment();
     int32_t Now() const;

@@ -125,12 +125,4 @@ void GameWindow::Form_QueryUnload() {
     }
 }
 
-QLabel* GameWindow::Label(const char* name) const {
-    return findChild<QLabel*>(QString::fromLatin1(name));
-}
-
-int GameWindow::StressBarWidth() const {
-    return ui_->shpStress->isHidden() ? 0 : ui_->shpStress->width();
-}
-
 }  // namespace windows

@@ -10,8 +10,6 @@
 #include "graphics/Surface.h"
 #include "platform/EventPump.h"
 
-class QLabel;
-
 namespace Ui {
 class GameWindow;
 }
@@ -40,9 +38,8 @@ public:
     // Where the game goes when this window closes (the title window).
     std::function<void()> onGameEnded;
 
+    // For the pacing benchmark, which times each frame as it reaches the screen.
     graphics::Surface& PlayFieldSurface() { return picMainSurface_; }
-    QLabel* Label(const char* name) const;
-    int StressBarWidth() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

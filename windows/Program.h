@@ -27,9 +27,7 @@ public:
     // The title window closed with no game to start: the program is over.
     std::function<void()> onQuit;
 
-    TitleWindow* Title() const { return title_.get(); }
-    GameWindow* GameScreen() const { return gameWindow_.get(); }
-    // Games whose loop is on the stack: never more than one. For tests.
+    // For tests: games whose loop is on the stack, never more than one.
     int GamesRunning() const { return gamesRunning_; }
 
 private:

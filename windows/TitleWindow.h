@@ -42,8 +42,6 @@ public:
     void txtPunishKey_LostFocus(int16_t index);
     void txtPunishKey_KeyDown(int16_t index, int16_t keyCode, int16_t shift);
 
-    bool IsEditingPunishKey() const { return editingPunishKey_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -98,7 +98,9 @@ protected:
         messages.shown.clear();
     }
 
-    characters::Fendor& FendorIn(int slot) { return game->FendorAt(slot); }
+    characters::Fendor& FendorIn(int slot) {
+        return *State().Fendors.at(static_cast<size_t>(slot));
+    }
 
     void MakeGuilty(int slot, int miss = 1, int missTime = 6, int level = 1) {
         FendorIn(slot).SetLv(level);

@@ -11,9 +11,12 @@
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
 #include "files/ProfileFile.h"
+#include "platform/InputCodes.h"
 #include "windows/GameWindow.h"
 
 namespace {
+
+using Button = platform::MouseButton;
 
 class GameWindowTest : public fakes::GameFixture {
 protected:
@@ -28,16 +31,15 @@ protected:
         GameFixture::TearDown();
     }
 
-    QString Text(const char* label) { return window->Label(label)->text(); }
+    QLabel* Label(const char* name) { return window->findChild<QLabel*>(name); }
+    QString Text(const char* label) { return Label(label)->text(); }
+    QWidget* Widget(const char* name) { return window->findChild<QWidget*>(name); }
+    int Bar() { return Widget("shpStress")->isHidden() ? 0 : Widget("shpStress")->width(); }
     std::string Ini(const char* section, const char* key) {
         return files::ReadProfileString(section, key, "(none)", (appFolder / "fendo.ini").string());
     }
-    // Starts the game the way Main does, without entering its loop.
-    void StartInWindow() {
-        game->InitGame(window->PlayFieldSurface(), picFendor, picPunch, picMirror);
-        messages.shown.clear();
-    }
-    QWidget* PlayField() { return window->findChild<QWidget*>("picMain"); }
+    QWidget* PlayField() { return Widget("picMain"); }
+    void MouseDown(int16_t button) { window->picMain_MouseDown(button, 0, 0, 0); }
     void Click(Qt::MouseButton button, QEvent::Type type = QEvent::MouseButtonPress,
                QPointF at = QPointF(100, 100)) {
         QMouseEvent event(type, at, PlayField()->mapToGlobal(at), button, button, Qt::NoModifier);
@@ -53,16 +55,16 @@ TEST_F(GameWindowTest, Layout_FollowsTheTwipsGrid) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("フェンド -Biography of Fendors-"));
     EXPECT_EQ(window->size(), QSize(444, 313));
     EXPECT_EQ(PlayField()->geometry(), QRect(20, 48, 404, 204));
-    EXPECT_EQ(window->Label("lblPoints")->geometry(), QRect(184, 3, 237, 25));
-    EXPECT_EQ(window->Label("lblFendorData")->geometry(), QRect(216, 264, 213, 21));
+    EXPECT_EQ(Label("lblPoints")->geometry(), QRect(184, 3, 237, 25));
+    EXPECT_EQ(Label("lblFendorData")->geometry(), QRect(216, 264, 213, 21));
     EXPECT_EQ(Text("lblPoints"), "0 pts");
     EXPECT_EQ(Text("lblHiScore"), "HiSc:");
     EXPECT_EQ(Text("lblHits"), "Hits");
     EXPECT_EQ(Text("lblHPS"), "hps");
     EXPECT_EQ(Text("lblStress"), "0");
     EXPECT_EQ(Text("Label1"), QStringLiteral("ストレス"));
-    EXPECT_TRUE(window->Label("lblPoints")->alignment().testFlag(Qt::AlignRight));
-    EXPECT_TRUE(window->Label("lblStress")->alignment().testFlag(Qt::AlignHCenter));
+    EXPECT_TRUE(Label("lblPoints")->alignment().testFlag(Qt::AlignRight));
+    EXPECT_TRUE(Label("lblStress")->alignment().testFlag(Qt::AlignHCenter));
     struct Font {
         const char* label;
         int pixels;
@@ -79,7 +81,7 @@ TEST_F(GameWindowTest, Layout_FollowsTheTwipsGrid) {
         {"Label1", 12, false, "Fendo UI Gothic"},
     };
     for (const Font& f : fonts) {
-        const QFont font = window->Label(f.label)->font();
+        const QFont font = Label(f.label)->font();
         EXPECT_EQ(font.pixelSize(), f.pixels) << f.label;
         EXPECT_EQ(font.bold(), f.bold) << f.label;
         EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(f.family)) << f.label;
@@ -87,7 +89,7 @@ TEST_F(GameWindowTest, Layout_FollowsTheTwipsGrid) {
 }
 
 TEST_F(GameWindowTest, ShowScores_WritesEveryLabel) {
-    StartInWindow();
+    StartGame();
     State().Points = 12345;
     State().HiScore = 40000;
     State().MaxKnockOutScore = 9000;
@@ -111,31 +113,31 @@ TEST_F(GameWindowTest, ShowScores_WritesEveryLabel) {
 }
 
 TEST_F(GameWindowTest, ShowStress_DrawsTheBarAndThePercentage) {
-    StartInWindow();
+    StartGame();
     window->ShowStress(0);
-    EXPECT_EQ(window->StressBarWidth(), 0);
+    EXPECT_EQ(Bar(), 0);
     window->ShowStress(1);
     EXPECT_EQ(Text("lblStress"), "0");
-    EXPECT_EQ(window->StressBarWidth(), 1);
+    EXPECT_EQ(Bar(), 1);
     window->ShowStress(100);
     EXPECT_EQ(Text("lblStress"), "50");
-    EXPECT_EQ(window->StressBarWidth(), 116);
+    EXPECT_EQ(Bar(), 116);
     window->ShowStress(199);
     EXPECT_EQ(Text("lblStress"), "99");
-    EXPECT_EQ(window->StressBarWidth(), 231);
+    EXPECT_EQ(Bar(), 231);
     EXPECT_FALSE(State().GameOver);
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(GameWindowTest, StressOfTwoHundred_EndsTheGameAndSavesTheRecords) {
-    StartInWindow();
+    StartGame();
     window->show();
     State().Points = 77;
     State().HiScore = 50;
     bool titleShown = false;
     window->onGameEnded = [&] { titleShown = true; };
     window->ShowStress(200);
-    EXPECT_EQ(window->StressBarWidth(), 233);
+    EXPECT_EQ(Bar(), 233);
     EXPECT_TRUE(State().GameOver);
     EXPECT_FALSE(window->isVisible());
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -151,7 +153,7 @@ TEST_F(GameWindowTest, StressOfTwoHundred_EndsTheGameAndSavesTheRecords) {
 }
 
 TEST_F(GameWindowTest, MouseMove_ShowsTheFendorUnderThePointer) {
-    StartInWindow();
+    StartGame();
     FendorIn(4).SetName("ネイ");
     window->picMain_MouseMove(0, 0, 300.6f, 140.0f);
     EXPECT_EQ(Text("lblFendorData"), QStringLiteral("ネイ; Lv1"));
@@ -162,41 +164,41 @@ TEST_F(GameWindowTest, MouseMove_ShowsTheFendorUnderThePointer) {
     window->picMain_MouseMove(0, 0, 10.0f, 10.0f);
     EXPECT_EQ(Text("lblFendorData"), "");
     EXPECT_EQ(State().SelectedSlot, -1);
-    State().InputMode = 2;
+    State().InputMode = game::kKeyboardOnly;
     window->picMain_MouseMove(0, 0, 300.0f, 140.0f);
     EXPECT_EQ(Text("lblFendorData"), "");
 }
 
 TEST_F(GameWindowTest, Pick_DoesNotRefreshTheLabelsButEachHitDoes) {
-    StartInWindow();
+    StartGame();
     window->ShowScores();
     MakeGuilty(1, 1, 6, 2);
     State().SelectedSlot = 1;
     State().Stress = 50;
-    window->picMain_MouseDown(1, 0, 0, 0);
+    MouseDown(Button::Left);
     EXPECT_TRUE(State().TargetGuilty);
     EXPECT_TRUE(sound.played.empty());
     State().Points = 999;  // a selection would have shown this
     window->ShowScores();
     State().Points = 0;
-    window->picMain_MouseDown(2, 0, 0, 0);
+    MouseDown(Button::Right);
     EXPECT_EQ(Text("lblPoints"), "144 pts");
     EXPECT_EQ(Text("lblHits"), "1 Hits");
     EXPECT_EQ(Text("lblStress"), "24");
     EXPECT_EQ(sound.played.size(), 1u);
-    window->picMain_MouseDown(2, 0, 0, 0);
+    MouseDown(Button::Right);
     EXPECT_EQ(Text("lblHits"), "1 Hits");
     EXPECT_EQ(sound.played.size(), 1u);
 }
 
 TEST_F(GameWindowTest, HitDuringABurst_IsCountedInsideItWithABurstOfItsOwn) {
-    StartInWindow();
+    StartGame();
     MakeGuilty(5, 1, 6, 1);
     State().SelectedSlot = 5;
-    window->picMain_MouseDown(1, 0, 0, 0);
+    MouseDown(Button::Left);
     // Arrives while the first hit's burst pumps events.
-    pump.Soon([this] { window->picMain_MouseDown(1, 0, 0, 0); });
-    window->picMain_MouseDown(2, 0, 0, 0);
+    pump.Soon([this] { MouseDown(Button::Left); });
+    MouseDown(Button::Right);
     EXPECT_EQ(State().HitCount, 2);
     EXPECT_EQ(sound.played.size(), 2u);
     EXPECT_EQ(Text("lblHits"), "2 Hits");
@@ -205,13 +207,13 @@ TEST_F(GameWindowTest, HitDuringABurst_IsCountedInsideItWithABurstOfItsOwn) {
 }
 
 TEST_F(GameWindowTest, HitAfterTheTime_IsCountedThenClosesThePunishment) {
-    StartInWindow();
+    StartGame();
     clock.now = 100;
     MakeGuilty(0);
     State().SelectedSlot = 0;
-    window->picMain_MouseDown(1, 0, 0, 0);
+    MouseDown(Button::Left);
     clock.now = 100 + 6500;
-    window->picMain_MouseDown(2, 0, 0, 0);
+    MouseDown(Button::Right);
     EXPECT_FALSE(State().InPunishment);
     EXPECT_EQ(State().MaxHits, 1);
     ASSERT_GE(messages.shown.size(), 1u);
@@ -221,7 +223,7 @@ TEST_F(GameWindowTest, HitAfterTheTime_IsCountedThenClosesThePunishment) {
 }
 
 TEST_F(GameWindowTest, Events_DoubleClicksCountAsPressesAndKeysBecomeKeyCodes) {
-    StartInWindow();
+    StartGame();
     MakeGuilty(2);
     State().SelectedSlot = 2;
     Click(Qt::LeftButton);
@@ -232,7 +234,7 @@ TEST_F(GameWindowTest, Events_DoubleClicksCountAsPressesAndKeysBecomeKeyCodes) {
     EXPECT_EQ(State().HitCount, 3);
     game->EndPunishment();
 
-    State().InputMode = 2;
+    State().InputMode = game::kKeyboardOnly;
     MakeGuilty(4);
     Key(Qt::Key_X, Qt::ShiftModifier);
     EXPECT_EQ(State().SelectedSlot, 4);
@@ -244,7 +246,7 @@ TEST_F(GameWindowTest, Events_DoubleClicksCountAsPressesAndKeysBecomeKeyCodes) {
 }
 
 TEST_F(GameWindowTest, Presses_CountOnlyInsideTheDrawingAreaNotOnItsFrame) {
-    StartInWindow();
+    StartGame();
     MakeGuilty(2);
     State().SelectedSlot = 2;
     Click(Qt::LeftButton);
@@ -274,10 +276,10 @@ TEST_F(GameWindowTest, Main_RunsAGameUntilTheWindowCloses) {
     pump.At(700, [this] {
         MakeGuilty(3, 2, 6, 1);
         window->picMain_MouseMove(0, 0, 260.0f, 150.0f);
-        window->picMain_MouseDown(1, 0, 0, 0);
+        MouseDown(Button::Left);
     });
     for (int i = 0; i < 10; ++i) {
-        pump.At(800 + 10 * i, [this, i] { window->picMain_MouseDown(i % 2 ? 1 : 2, 0, 0, 0); });
+        pump.At(800 + 10 * i, [this, i] { MouseDown(i % 2 ? Button::Left : Button::Right); });
     }
     pump.At(3000, [this] { window->close(); });
     window->Main();
@@ -308,10 +310,10 @@ TEST_F(GameWindowTest, Main_SettlesABeatingAndGoesBackToTheRoster) {
     pump.At(600, [this] {
         MakeGuilty(0);
         State().SelectedSlot = 0;
-        window->picMain_MouseDown(2, 0, 0, 0);
+        MouseDown(Button::Right);
     });
-    pump.At(650, [this] { window->picMain_MouseDown(1, 0, 0, 0); });
-    pump.At(660, [this] { window->picMain_MouseDown(2, 0, 0, 0); });
+    pump.At(650, [this] { MouseDown(Button::Left); });
+    pump.At(660, [this] { MouseDown(Button::Right); });
     pump.At(9000, [this] { window->close(); });
     window->Main();
     ASSERT_GE(messages.shown.size(), 3u);
@@ -337,13 +339,13 @@ TEST_F(GameWindowTest, HitFlood_IsCountedWithoutUnboundedNestingAndSettlesOnTime
         ++delivered;
         deepest = std::max(deepest, ++depth);
         pump.Soon(hit);
-        window->picMain_MouseDown(delivered % 2 == 0 ? 1 : 2, 0, 0, 0);
+        MouseDown(delivered % 2 == 0 ? Button::Left : Button::Right);
         --depth;
     };
     pump.At(600, [&] {
         MakeGuilty(3);
         State().SelectedSlot = 3;
-        window->picMain_MouseDown(1, 0, 0, 0);
+        MouseDown(Button::Left);
         pump.Soon(hit);
     });
     int32_t settledAt = -1;

@@ -18,6 +18,7 @@
 #include "fakes/HostileFiles.h"
 #include "files/AppFolder.h"
 #include "files/ProfileFile.h"
+#include "platform/InputCodes.h"
 #include "platform/qt/QtSound.h"
 #include "windows/GameWindow.h"
 #include "windows/TitleWindow.h"
@@ -25,6 +26,18 @@
 namespace {
 
 namespace fs = std::filesystem;
+using Button = platform::MouseButton;
+
+// The program's windows have no parent: the one of a kind that is there now.
+template <typename Window>
+Window* Current() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<Window*>(widget))
+            return window;
+    return nullptr;
+}
+constexpr auto* Title = &Current<windows::TitleWindow>;
+constexpr auto* Screen = &Current<windows::GameWindow>;
 
 struct Damage {
     const char* name;
@@ -123,19 +136,19 @@ TEST_P(WholeVisit, StillPlaysAndEnds) {
     int quits = 0;
     program.onQuit = [&] { ++quits; };
     program.Start();
-    ASSERT_TRUE(program.Title()->isVisible());
+    ASSERT_TRUE(Title()->isVisible());
 
     const int32_t start = clock.now;
     pump.At(start + 600, [&] {
-        EXPECT_FALSE(program.Title()->isVisible());
+        EXPECT_FALSE(Title()->isVisible());
         MakeGuilty(0);
         State().SelectedSlot = 0;
-        program.GameScreen()->picMain_MouseDown(1, 0, 0, 0);
+        Screen()->picMain_MouseDown(Button::Left, 0, 0, 0);
     });
-    pump.At(start + 650, [&] { program.GameScreen()->picMain_MouseDown(2, 0, 0, 0); });
-    pump.At(start + 660, [&] { program.GameScreen()->picMain_MouseDown(1, 0, 0, 0); });
-    pump.At(start + 9000, [&] { program.GameScreen()->close(); });
-    PressOn(program.Title(), Qt::Key_Return);
+    pump.At(start + 650, [&] { Screen()->picMain_MouseDown(Button::Right, 0, 0, 0); });
+    pump.At(start + 660, [&] { Screen()->picMain_MouseDown(Button::Left, 0, 0, 0); });
+    pump.At(start + 9000, [&] { Screen()->close(); });
+    PressOn(Title(), Qt::Key_Return);
     // The game runs from the event loop and ends when its window closes.
     QCoreApplication::processEvents();
 
@@ -145,19 +158,18 @@ TEST_P(WholeVisit, StillPlaysAndEnds) {
     // Two hits, two bursts: a sound that cannot play gives the system's beep instead.
     const bool soundSpoilt = file == "fdata/default_p.wav" && !damage.keepsTheContent;
     EXPECT_EQ(beeps, soundSpoilt ? 2 : 0);
-    ASSERT_TRUE(program.Title()->isVisible());
-    EXPECT_FALSE(program.GameScreen()->isVisible());
+    ASSERT_TRUE(Title()->isVisible());
+    EXPECT_FALSE(Screen()->isVisible());
     // A settings file that cannot be read is not ours to overwrite, and the
     // session's results outlive a save that could not be made.
     EXPECT_EQ(
         files::ReadProfileString("Scores", "MaxHits", "(none)", (appFolder / "fendo.ini").string()),
         saved ? "2" : damage.maxHitsLeft);
-    EXPECT_EQ(Text(program.Title(), "lblHiScore") + " " + Text(program.Title(), "lblMaxHits"),
-              "144 pts 2 Hits");
+    EXPECT_EQ(Text(Title(), "lblHiScore") + " " + Text(Title(), "lblMaxHits"), "144 pts 2 Hits");
     EXPECT_EQ(quits, 0);
 
     const std::size_t boxes = messages.shown.size();
-    PressOn(program.Title(), Qt::Key_Q);
+    PressOn(Title(), Qt::Key_Q);
     QCoreApplication::processEvents();
     EXPECT_EQ(quits, 1);
     EXPECT_EQ(messages.shown.size(), boxes);
@@ -185,7 +197,7 @@ TEST_F(GameFlood, NextGameStartsOnlyAfterTheLastOneHasReturned) {
     windows::Program program(*game, pump);
     program.Start();
     const auto pressEnter = [&] {
-        QTest::keyClick(program.Title()->findChild<QPushButton*>("cmdGo"), Qt::Key_Return);
+        QTest::keyClick(Title()->findChild<QPushButton*>("cmdGo"), Qt::Key_Return);
         QCoreApplication::processEvents();  // as the real pump does at once
     };
     int deepest = 0, clicks = 0;
@@ -198,10 +210,10 @@ TEST_F(GameFlood, NextGameStartsOnlyAfterTheLastOneHasReturned) {
         }
         if (++clicks < 300) {
             pump.Soon(flood);  // lands inside this click's burst
-            program.GameScreen()->picMain_MouseDown(static_cast<int16_t>(clicks % 2 + 1), 0, 0, 0);
+            Screen()->picMain_MouseDown(clicks % 2 ? Button::Right : Button::Left, 0, 0, 0);
             return;
         }
-        program.GameScreen()->close();
+        Screen()->close();
         clicks = 0;
         bursts.back() = sound.played.size() - bursts.back();
         if (bursts.size() < 3) {

@@ -80,7 +80,6 @@ TEST_F(TitleWindowTest, FirstStart_WithoutAFile) {
     EXPECT_EQ(Text("lblVersion"), "Ver.0.3.0");
     EXPECT_EQ(Find<windows::SurfaceView>("picSplash")->Surface().Pixel(50, 70),
               fakes::kSplashColour);
-    EXPECT_FALSE(window->IsEditingPunishKey());
     EXPECT_EQ(Focus(), Find<QPushButton>("cmdGo"));
     // A screen reader can name every control that shows something.
     for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -160,12 +159,10 @@ TEST_F(TitleWindowTest, PunchKeys_CapturedOnlyOutsideMouseOnlyMode) {
     Press(Qt::Key_L);
     Press(Qt::Key_R);
     EXPECT_EQ(Focus(), Find<QPushButton>("cmdGo"));
-    EXPECT_FALSE(window->IsEditingPunishKey());
 
     Press(Qt::Key_H);
     Press(Qt::Key_R);
     EXPECT_EQ(Focus(), Box(1));
-    EXPECT_TRUE(window->IsEditingPunishKey());
     // The key that moved the focus is not taken as a punch key.
     EXPECT_EQ(Text(Box(1)), "→");
     EXPECT_EQ(Box(1)->palette().color(QPalette::Base), QColor(255, 255, 0));
@@ -196,7 +193,6 @@ TEST_F(TitleWindowTest, PunchKeys_CapturedOnlyOutsideMouseOnlyMode) {
     // The key already shown is taken again, and the focus moves on to Go.
     Press(Qt::Key_Right);
     EXPECT_EQ(Focus(), Find<QPushButton>("cmdGo"));
-    EXPECT_FALSE(window->IsEditingPunishKey());
     for (const auto& [key, modifiers, name, code] :
          {std::tuple{Qt::Key_5, Qt::KeypadModifier, "n5", 101},
           {Qt::Key_A, Qt::ShiftModifier, "A", 65},
