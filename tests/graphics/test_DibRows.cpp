@@ -59,6 +59,10 @@ struct Format {
     std::function<std::pair<uint32_t, uint32_t>(int32_t x, int32_t y)> pixel;
 };
 
+void PrintTo(const Format& format, std::ostream* os) {
+    *os << format.name;
+}
+
 std::pair<uint32_t, uint32_t> Indexed(uint32_t index) {
     return {index, TableColour(index)};
 }

@@ -36,6 +36,10 @@ struct Damage {
     bool nowhere = false;  // no place for a settings file at all
 };
 
+void PrintTo(const Damage& damage, std::ostream* os) {
+    *os << damage.name;
+}
+
 // A comment line fills the file up, so the keys a save adds would take it
 // past the longest file a load reads.
 void PadTo1048516Bytes(const fs::path& file) {
