@@ -153,11 +153,11 @@ TEST_F(MainCycleTest, Punishment_EndsAtTheFirstTickStrictlyAfterSixSeconds) {
 struct JudgeCase {
     int stressAtStart;
     int atEnd;
-};
 
-void PrintTo(const JudgeCase& c, std::ostream* os) {
-    *os << "From" << c.stressAtStart << "To" << c.atEnd;
-}
+    friend void PrintTo(const JudgeCase& c, std::ostream* os) {
+        *os << "From" << c.stressAtStart << "To" << c.atEnd;
+    }
+};
 
 class JudgeStressTest : public MainCycleTest, public ::testing::WithParamInterface<JudgeCase> {};
 

@@ -145,11 +145,11 @@ TEST_F(PunishmentOutcomeTest, BeatenFendorGraduating_ShowsFourMessagesInOrder) {
 struct PenaltyCase {
     int stressAtStart;
     int after;
-};
 
-void PrintTo(const PenaltyCase& c, std::ostream* os) {
-    *os << "From" << c.stressAtStart << "To" << c.after;
-}
+    friend void PrintTo(const PenaltyCase& c, std::ostream* os) {
+        *os << "From" << c.stressAtStart << "To" << c.after;
+    }
+};
 
 class JudgePenaltyTest : public PunishmentOutcomeTest,
                          public ::testing::WithParamInterface<PenaltyCase> {};

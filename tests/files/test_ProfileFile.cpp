@@ -34,11 +34,9 @@ struct ReadCase {
     std::string name;
     std::optional<std::string> file;
     std::vector<Lookup> lookups;
-};
 
-void PrintTo(const ReadCase& c, std::ostream* os) {
-    *os << c.name;
-}
+    friend void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+};
 
 std::vector<ReadCase> ReadCases() {
     const std::string longValue = std::string(32766, 'a') + "bcd";
@@ -140,11 +138,9 @@ struct WriteCase {
     std::optional<std::string> before;
     std::vector<files::ProfileEdit> writes;
     std::string after;
-};
 
-void PrintTo(const WriteCase& c, std::ostream* os) {
-    *os << c.name;
-}
+    friend void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
+};
 
 const WriteCase kWriteCases[] = {
     {"BuildsTheSettingsFileFromNothingInWriteOrder",

@@ -57,11 +57,9 @@ struct Format {
     std::vector<uint8_t> extra;
     // The value stored for the pixel at (x, y) and the colour it must give.
     std::function<std::pair<uint32_t, uint32_t>(int32_t x, int32_t y)> pixel;
-};
 
-void PrintTo(const Format& format, std::ostream* os) {
-    *os << format.name;
-}
+    friend void PrintTo(const Format& format, std::ostream* os) { *os << format.name; }
+};
 
 std::pair<uint32_t, uint32_t> Indexed(uint32_t index) {
     return {index, TableColour(index)};

@@ -34,11 +34,9 @@ struct Damage {
     // What the settings file holds as MaxHits after a visit that left it as it stood.
     const char* maxHitsLeft = "(none)";
     bool nowhere = false;  // no place for a settings file at all
-};
 
-void PrintTo(const Damage& damage, std::ostream* os) {
-    *os << damage.name;
-}
+    friend void PrintTo(const Damage& damage, std::ostream* os) { *os << damage.name; }
+};
 
 // A comment line fills the file up, so the keys a save adds would take it
 // past the longest file a load reads.
