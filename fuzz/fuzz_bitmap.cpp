@@ -12,38 +12,34 @@ namespace {
 
 constexpr uint32_t kFill = 0x00C0FFEE;
 
-bool AllFill(const graphics::Surface& surface) {
-    const uint32_t fill = graphics::ArgbFromBgr(kFill);
+// Whether `holds` is true of every pixel of `surface`, given as stored with its place.
+template <typename Holds>
+bool EveryPixel(const graphics::Surface& surface, Holds holds) {
     for (int32_t y = 0; y < surface.Height(); ++y) {
         for (int32_t x = 0; x < surface.Width(); ++x) {
-            if (surface.ScanLine(y)[x] != fill) {
+            if (!holds(surface.ScanLine(y)[x], x, y)) {
                 return false;
             }
         }
     }
     return true;
+}
+
+bool AllFill(const graphics::Surface& surface) {
+    constexpr uint32_t fill = graphics::ArgbFromBgr(kFill);
+    return EveryPixel(surface, [](uint32_t pixel, int32_t, int32_t) { return pixel == fill; });
 }
 
 bool AllOpaque(const graphics::Surface& surface) {
-    for (int32_t y = 0; y < surface.Height(); ++y) {
-        for (int32_t x = 0; x < surface.Width(); ++x) {
-            if ((surface.ScanLine(y)[x] >> 24) != 0xFFu) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return EveryPixel(surface,
+                      [](uint32_t pixel, int32_t, int32_t) { return pixel >> 24 == 0xFFu; });
 }
 
-bool SamePixels(const graphics::Surface& a, const graphics::Surface& b) {
-    for (int32_t y = 0; y < a.Height(); ++y) {
-        for (int32_t x = 0; x < a.Width(); ++x) {
-            if (a.ScanLine(y)[x] != b.ScanLine(y)[x]) {
-                return false;
-            }
-        }
-    }
-    return true;
+// Whether `small` holds exactly the top-left corner of `large`.
+bool SamePixels(const graphics::Surface& small, const graphics::Surface& large) {
+    return EveryPixel(small, [&large](uint32_t pixel, int32_t x, int32_t y) {
+        return pixel == large.ScanLine(y)[x];
+    });
 }
 
 // What the file loader reads of a file is what the headers' extent says:

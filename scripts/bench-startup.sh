@@ -10,7 +10,7 @@ readonly START_LIMIT_MS=100
 readonly MEMORY_LIMIT_MB=50
 
 scripts/install-deps.sh build test
-cmake --preset release -DFENDO_BUILD_TESTS=ON >/dev/null
+cmake --preset release -DFENDO_BUILD_TESTS=ON -DFENDO_BUILD_E2E=ON >/dev/null
 cmake --build --preset release --target fendo fendo_probe >/dev/null
 
 set +e

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, whichever of the named package groups' packages are
 # missing. Fast when everything is there already: it only asks dpkg.
-#   install-deps.sh build|test|package|bench|fuzz ...
+#   install-deps.sh build|test|package|bench|fuzz|format ...
 set -euo pipefail
 
 # The windows' font is cut from fonts-morisawa-bizud-gothic with fonttools' pyftsubset.
@@ -15,6 +15,8 @@ test=(libgtest-dev libgmock-dev libx11-dev xvfb xauth xdotool x11-utils imagemag
 package=(dpkg-dev fakeroot file lintian desktop-file-utils appstream)
 bench=(libbenchmark-dev libsdl2-dev time libxtst-dev xvfb xauth)
 fuzz=(clang libclang-rt-14-dev)
+# The layout checker; pinned, since another version may lay out the same code otherwise.
+format=(clang-format-14)
 
 wanted=()
 for group in "$@"; do
@@ -24,6 +26,7 @@ for group in "$@"; do
         package) wanted+=("${package[@]}") ;;
         bench) wanted+=("${bench[@]}") ;;
         fuzz) wanted+=("${fuzz[@]}") ;;
+        format) wanted+=("${format[@]}") ;;
         *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
     esac
 done

@@ -22,7 +22,7 @@ mkdir -p "$OUT"
 scripts/install-deps.sh build test bench
 echo "building..." >&2
 if ! { cmake --preset bench && cmake --build --preset bench --target bench_graphics bench_roster frame_pacing &&
-    cmake --preset release -DFENDO_BUILD_TESTS=ON && cmake --build --preset release --target fendo fendo_probe; } >"$OUT/build.log" 2>&1; then
+    cmake --preset release -DFENDO_BUILD_TESTS=ON -DFENDO_BUILD_E2E=ON && cmake --build --preset release --target fendo fendo_probe; } >"$OUT/build.log" 2>&1; then
     cat "$OUT/build.log"
     exit 1
 fi

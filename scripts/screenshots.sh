@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 readonly DOCS=$PWD/docs
 
 scripts/install-deps.sh build test
-cmake --preset release -DFENDO_BUILD_TESTS=ON >/dev/null
+cmake --preset release -DFENDO_BUILD_TESTS=ON -DFENDO_BUILD_E2E=ON >/dev/null
 cmake --build --preset release --target fendo fendo_probe >/dev/null
 
 set +e

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${FENDO_PRESET:-release}
 scripts/install-deps.sh build test package
-cmake --preset "$preset" -DFENDO_BUILD_TESTS=ON >/dev/null
+cmake --preset "$preset" -DFENDO_BUILD_TESTS=ON -DFENDO_BUILD_E2E=ON >/dev/null
 cmake --build --preset "$preset"
 mkdir -p "${XDG_RUNTIME_DIR:=/tmp/fendo-runtime-$(id -u)}" && chmod 700 "$XDG_RUNTIME_DIR"
 export XDG_RUNTIME_DIR

@@ -153,6 +153,10 @@ TEST_F(MainCycleTest, Punishment_EndsAtTheFirstTickStrictlyAfterSixSeconds) {
 struct JudgeCase {
     int stressAtStart;
     int atEnd;
+
+    friend void PrintTo(const JudgeCase& c, std::ostream* os) {
+        *os << "From" << c.stressAtStart << "To" << c.atEnd;
+    }
 };
 
 class JudgeStressTest : public MainCycleTest, public ::testing::WithParamInterface<JudgeCase> {};
@@ -183,7 +187,8 @@ TEST_P(JudgeStressTest, JudgeRaisesStressLinearlyOverTheSixSeconds) {
 
 INSTANTIATE_TEST_SUITE_P(StressAtStart, JudgeStressTest,
                          ::testing::Values(JudgeCase{0, 15}, JudgeCase{100, 140},
-                                           JudgeCase{148, 200}));
+                                           JudgeCase{148, 200}),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(MainCycleTest, JudgeTick_StressFollowsTheElapsedTime) {
     StartGame();

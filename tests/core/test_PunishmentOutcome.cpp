@@ -145,6 +145,10 @@ TEST_F(PunishmentOutcomeTest, BeatenFendorGraduating_ShowsFourMessagesInOrder) {
 struct PenaltyCase {
     int stressAtStart;
     int after;
+
+    friend void PrintTo(const PenaltyCase& c, std::ostream* os) {
+        *os << "From" << c.stressAtStart << "To" << c.after;
+    }
 };
 
 class JudgePenaltyTest : public PunishmentOutcomeTest,
@@ -170,6 +174,7 @@ TEST_P(JudgePenaltyTest, InnocentPick_CostsAQuarterPlusFifteen) {
 
 INSTANTIATE_TEST_SUITE_P(Stress, JudgePenaltyTest,
                          ::testing::Values(PenaltyCase{0, 15}, PenaltyCase{100, 140},
-                                           PenaltyCase{148, 200}, PenaltyCase{180, 240}));
+                                           PenaltyCase{148, 200}, PenaltyCase{180, 240}),
+                         ::testing::PrintToStringParamName());
 
 }  // namespace

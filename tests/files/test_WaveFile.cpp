@@ -70,14 +70,12 @@ protected:
 
 TEST_F(WaveFileTest, EveryPlainWaveIsPlayable) {
     const std::string data = Chunk("data", std::string(400, '\x10'));
-    EXPECT_TRUE(Check(Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + data)));
-    EXPECT_TRUE(Check(Riff(Chunk("fmt ", Format(1, 2, 44100, 8)) + data)));
-    EXPECT_TRUE(Check(Riff(Chunk("fmt ", Format(3, 1, 48000, 32)) + data)));
-    EXPECT_TRUE(Check(Riff(Chunk("fmt ", Extensible(1, 1, 22050, 16)) + data)));
-    EXPECT_TRUE(Check(Riff(Chunk("fmt ", Extensible(1, 2, 44100, 24)) + data)));
-    EXPECT_TRUE(Check(Riff(Chunk("fmt ", Extensible(3, 1, 48000, 32)) + data)));
-    EXPECT_TRUE(Check(Riff(Chunk("fmt ", Format(7, 1, 8000, 8)) + data)));
-    EXPECT_TRUE(Check(Riff(Chunk("fmt ", Format(6, 1, 8000, 8)) + data)));
+    for (const std::string& format :
+         {Format(1, 1, 22050, 16), Format(1, 2, 44100, 8), Format(3, 1, 48000, 32),
+          Extensible(1, 1, 22050, 16), Extensible(1, 2, 44100, 24), Extensible(3, 1, 48000, 32),
+          Format(7, 1, 8000, 8), Format(6, 1, 8000, 8)}) {
+        EXPECT_TRUE(Check(Riff(Chunk("fmt ", format) + data))) << testing::PrintToString(format);
+    }
 }
 
 TEST_F(WaveFileTest, OddSizedChunksBeforeTheFormatAreSkipped) {
@@ -114,19 +112,17 @@ TEST_F(WaveFileTest, AnythingElseIsNot) {
     EXPECT_FALSE(Check(""));
     EXPECT_FALSE(Check("RIFF"));
     EXPECT_FALSE(Check("this is not a wave file at all"));
-    EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(2, 1, 22050, 4)) + Chunk("data", samples))));
-    EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(1, 0, 22050, 16)) + Chunk("data", samples))));
     EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(1, 1, 22050, 16)))));
     EXPECT_FALSE(Check(Riff(Chunk("data", samples))));
     EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + Chunk("data", ""))));
     EXPECT_FALSE(Check(Riff(Chunk("fmt ", "short"))));
-    const std::string data = Chunk("data", samples);
-    EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(7, 1, 8000, 16)) + data)));
-    EXPECT_FALSE(Check(Riff(Chunk("fmt ", Extensible(7, 1, 8000, 8)) + data)));
-    EXPECT_FALSE(
-        Check(Riff(Chunk("fmt ", Extensible(1, 1, 22050, 16, 22, "a foreign GUID")) + data)));
-    EXPECT_FALSE(Check(Riff(Chunk("fmt ", Extensible(1, 1, 22050, 16, 21)) + data)));
-    EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(0xFFFE, 1, 22050, 16) + Le16(22)) + data)));
+    for (const std::string& format :
+         {Format(2, 1, 22050, 4), Format(1, 0, 22050, 16), Format(7, 1, 8000, 16),
+          Extensible(7, 1, 8000, 8), Extensible(1, 1, 22050, 16, 22, "a foreign GUID"),
+          Extensible(1, 1, 22050, 16, 21), Format(0xFFFE, 1, 22050, 16) + Le16(22)}) {
+        EXPECT_FALSE(Check(Riff(Chunk("fmt ", format) + Chunk("data", samples))))
+            << testing::PrintToString(format);
+    }
     EXPECT_FALSE(files::IsPlayableWave("/nonexistent/default_p.wav"));
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "graphics/BitmapFile.h"
 #include "graphics/Surface.h"
 
 namespace fakes {
@@ -31,6 +35,22 @@ inline std::vector<uint32_t> Snapshot(const graphics::Surface& surface) {
         }
     }
     return pixels;
+}
+
+struct BadFile {
+    std::string what;
+    std::vector<uint8_t> file;
+};
+
+// Each file is refused whole: not one pixel of it reaches the target.
+inline void ExpectRefusedWhole(const std::vector<BadFile>& cases) {
+    for (const BadFile& bad : cases) {
+        SCOPED_TRACE(bad.what);
+        graphics::Surface target = Patterned(8, 4);
+        const std::vector<uint32_t> before = Snapshot(target);
+        EXPECT_FALSE(graphics::DrawBitmapBytes(bad.file, target));
+        EXPECT_EQ(Snapshot(target), before);
+    }
 }
 
 }  // namespace fakes

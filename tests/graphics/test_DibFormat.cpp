@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "SurfaceCheck.h"
@@ -45,25 +44,10 @@ std::vector<uint8_t> With32(std::vector<uint8_t> file, size_t at, uint32_t value
     return file;
 }
 
-struct BadFile {
-    std::string what;
-    std::vector<uint8_t> file;
-};
-
-void ExpectRefusedWhole(const std::vector<BadFile>& cases) {
-    for (const BadFile& bad : cases) {
-        SCOPED_TRACE(bad.what);
-        graphics::Surface target = fakes::Patterned(5, 4);
-        const std::vector<uint32_t> before = fakes::Snapshot(target);
-        EXPECT_FALSE(DrawBitmapBytes(bad.file, target));
-        EXPECT_EQ(fakes::Snapshot(target), before);
-    }
-}
-
 TEST(DibFormat, Parse_RefusesFilesShorterThanTheirHeadersClaim) {
     const std::vector<uint8_t> good = GoodIndexed();
     ASSERT_EQ(good.size(), 78u);
-    ExpectRefusedWhole({
+    fakes::ExpectRefusedWhole({
         {"empty", {}},
         {"file header only", Truncated(good, 14)},
         {"one byte short of both headers", Truncated(good, 53)},
@@ -80,7 +64,7 @@ TEST(DibFormat, Parse_RefusesFilesShorterThanTheirHeadersClaim) {
 }
 
 TEST(DibFormat, Parse_RefusesAbsurdSizes) {
-    ExpectRefusedWhole({
+    fakes::ExpectRefusedWhole({
         {"zero width", With32(Good24(1, 1), kWidthAt, 0)},
         {"negative width", With32(Good24(1, 1), kWidthAt, static_cast<uint32_t>(-1))},
         {"zero height", With32(Good24(1, 1), kHeightAt, 0)},
@@ -98,7 +82,7 @@ TEST(DibFormat, Parse_RefusesAbsurdSizes) {
 }
 
 TEST(DibFormat, Parse_RefusesFormatsItDoesNotDecode) {
-    ExpectRefusedWhole({
+    fakes::ExpectRefusedWhole({
         {"2 bits per pixel", BuildFile(Header{4, 1, 2}, fakes::Table({0, 1, 2, 3}), {0, 0, 0, 0})},
         {"24-bit bit fields", BuildFile(Header{1, 1, 24, fakes::kBitfields},
                                         fakes::Masks(0xFF0000, 0xFF00, 0xFF), {0, 0, 0, 0})},
@@ -111,7 +95,7 @@ TEST(DibFormat, Parse_RefusesFormatsItDoesNotDecode) {
 }
 
 TEST(DibFormat, Parse_RefusesIndicesPastTheColourTable) {
-    ExpectRefusedWhole({
+    fakes::ExpectRefusedWhole({
         {"8 bits", BuildFile(Header{3, 1, 8, fakes::kRgb, 2}, fakes::Table({0, 0xFFFFFF}),
                              fakes::PackRows({{0, 1, 2}}, 8))},
         {"4 bits", BuildFile(Header{3, 1, 4, fakes::kRgb, 3}, fakes::Table({0, 1, 2}),

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "SurfaceCheck.h"
@@ -106,13 +105,8 @@ TEST(DibRle, Rle_ClipsToASmallerTarget) {
               (std::vector<uint32_t>{kE3, kE3, kE3, kE3, kE2, kE2, kE2, kE2}));
 }
 
-struct BadStream {
-    std::string what;
-    std::vector<uint8_t> file;
-};
-
 TEST(DibRle, Rle_RejectsBrokenStreamsWholeAndKeepsTheTarget) {
-    const std::vector<BadStream> cases = {
+    fakes::ExpectRefusedWhole({
         {"run past the line", Rle8(6, 2, {0x07, 0x01, 0x00, 0x01})},
         {"run past the line after pixels", Rle8(6, 2, {0x04, 0x01, 0x03, 0x01, 0x00, 0x01})},
         {"absolute run past the line",
@@ -132,14 +126,7 @@ TEST(DibRle, Rle_RejectsBrokenStreamsWholeAndKeepsTheTarget) {
         {"RLE4 second nibble outside the table", Rle4(6, 2, {0x02, 0x17, 0x00, 0x01})},
         {"RLE4 absolute nibble outside the table",
          Rle4(6, 2, {0x00, 0x03, 0x12, 0x70, 0x00, 0x01})},
-    };
-    for (const BadStream& bad : cases) {
-        SCOPED_TRACE(bad.what);
-        graphics::Surface target = fakes::Patterned(8, 3);
-        const std::vector<uint32_t> before = fakes::Snapshot(target);
-        EXPECT_FALSE(DrawBitmapBytes(bad.file, target));
-        EXPECT_EQ(fakes::Snapshot(target), before);
-    }
+    });
 }
 
 }  // namespace

@@ -57,11 +57,22 @@ struct Format {
     std::vector<uint8_t> extra;
     // The value stored for the pixel at (x, y) and the colour it must give.
     std::function<std::pair<uint32_t, uint32_t>(int32_t x, int32_t y)> pixel;
+
+    friend void PrintTo(const Format& format, std::ostream* os) { *os << format.name; }
 };
 
 std::pair<uint32_t, uint32_t> Indexed(uint32_t index) {
     return {index, TableColour(index)};
 }
+
+// Which of the four known channel values red, green and blue take at (x, y).
+std::array<size_t, 3> Steps(int32_t x, int32_t y) {
+    return {static_cast<size_t>(x + y) % 4, static_cast<size_t>(x + 2 * y + 1) % 4,
+            static_cast<size_t>(2 * x + y + 2) % 4};
+}
+
+// For the formats without a colour table or masks.
+const std::vector<uint8_t> kNoExtra;
 
 std::vector<Format> Formats() {
     return {
@@ -73,38 +84,25 @@ std::vector<Format> Formats() {
          [](int32_t x, int32_t y) {
              return Indexed(static_cast<uint32_t>(37 * x + 101 * y + 250) % 256);
          }},
-        {"Rgb555",
-         16,
-         fakes::kRgb,
-         {},
+        {"Rgb555", 16, fakes::kRgb, kNoExtra,
          [](int32_t x, int32_t y) {
-             const size_t r = static_cast<size_t>(x + y) % 4;
-             const size_t g = static_cast<size_t>(x + 2 * y + 1) % 4;
-             const size_t b = static_cast<size_t>(2 * x + y + 2) % 4;
+             const auto [r, g, b] = Steps(x, y);
              return std::pair{kFiveBit[r] << 10 | kFiveBit[g] << 5 | kFiveBit[b],
                               PackBgr(kFiveBitAs8[r], kFiveBitAs8[g], kFiveBitAs8[b])};
          }},
         {"Bitfields565", 16, fakes::kBitfields, fakes::Masks(0xF800, 0x07E0, 0x001F),
          [](int32_t x, int32_t y) {
-             const size_t r = static_cast<size_t>(x + y) % 4;
-             const size_t g = static_cast<size_t>(x + 2 * y + 1) % 4;
-             const size_t b = static_cast<size_t>(2 * x + y + 2) % 4;
+             const auto [r, g, b] = Steps(x, y);
              return std::pair{kFiveBit[r] << 11 | kSixBit[g] << 5 | kFiveBit[b],
                               PackBgr(kFiveBitAs8[r], kSixBitAs8[g], kFiveBitAs8[b])};
          }},
-        {"Rgb24",
-         24,
-         fakes::kRgb,
-         {},
+        {"Rgb24", 24, fakes::kRgb, kNoExtra,
          [](int32_t x, int32_t y) {
              return std::pair{uint32_t{Red(x, y)} << 16 | uint32_t{Green(x, y)} << 8 | Blue(x, y),
                               PackBgr(Red(x, y), Green(x, y), Blue(x, y))};
          }},
         // The fourth byte is neither colour nor transparency.
-        {"Rgb32",
-         32,
-         fakes::kRgb,
-         {},
+        {"Rgb32", 32, fakes::kRgb, kNoExtra,
          [](int32_t x, int32_t y) {
              return std::pair{
                  0x5A000000u | uint32_t{Red(x, y)} << 16 | uint32_t{Green(x, y)} << 8 | Blue(x, y),

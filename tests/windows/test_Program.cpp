@@ -47,6 +47,8 @@ struct Damage {
     // What the settings file holds as MaxHits after a visit that left it as it stood.
     const char* maxHitsLeft = "(none)";
     bool nowhere = false;  // no place for a settings file at all
+
+    friend void PrintTo(const Damage& damage, std::ostream* os) { *os << damage.name; }
 };
 
 // A comment line fills the file up, so the keys a save adds would take it
