@@ -23,7 +23,7 @@ struct FocusLine {
 
 // Manga focus lines rush in from the edges toward a dim red glow: the punches are the subject,
 // so the middle, where they fly, stays dark and calm.
-Rgb baseColour(int x, int y) {
+Rgb BaseColour(int x, int y) {
     const double dx = (x + 0.5 - kCx) / 1.6;
     const double dy = y + 0.5 - kCy;
     const double r = std::sqrt(dx * dx + dy * dy);
@@ -35,7 +35,7 @@ Rgb baseColour(int x, int y) {
             return kBands[i];
         }
         if (r < kEdges[i]) {
-            return ditherPicks(x, y, (r - (kEdges[i] - blend)) / blend) ? kBands[i + 1] : kBands[i];
+            return DitherPicks(x, y, (r - (kEdges[i] - blend)) / blend) ? kBands[i + 1] : kBands[i];
         }
     }
     return kBands.back();
@@ -43,21 +43,21 @@ Rgb baseColour(int x, int y) {
 
 }  // namespace
 
-Canvas makeBeatingScene() {
+Canvas MakeBeatingScene() {
     Canvas c(kFieldWidth, kFieldHeight, kBlack);
     for (int y = 0; y < kFieldHeight; ++y) {
         for (int x = 0; x < kFieldWidth; ++x) {
-            c.set(x, y, baseColour(x, y));
+            c.Set(x, y, BaseColour(x, y));
         }
     }
 
     FixedNoise noise(2024);
     std::vector<FocusLine> lines;
     for (int i = 0; i < 150; ++i) {
-        const double angle = (i + 0.5 * noise.unit()) * 2.0 * kPi / 150.0;
-        const int pick = noise.below(10);
+        const double angle = (i + 0.5 * noise.Unit()) * 2.0 * kPi / 150.0;
+        const int pick = noise.Below(10);
         const Rgb colour = pick < 5 ? kMauve : (pick < 8 ? kLavender : kSilver);
-        lines.push_back({angle, 95.0 + 70.0 * noise.unit(), 0.6 + 2.2 * noise.unit(), colour});
+        lines.push_back({angle, 95.0 + 70.0 * noise.Unit(), 0.6 + 2.2 * noise.Unit(), colour});
     }
     constexpr double kEdgeRadius = 230.0;
     for (int y = 0; y < kFieldHeight; ++y) {
@@ -78,7 +78,7 @@ Canvas makeBeatingScene() {
                 const double widthHere =
                     line.halfWidth * (r - line.inner) / (kEdgeRadius - line.inner);
                 if (off * r <= widthHere) {
-                    c.set(x, y, line.colour);
+                    c.Set(x, y, line.colour);
                     break;
                 }
             }

@@ -5,7 +5,7 @@
 
 namespace art {
 
-void ByteWriter::saveTo(const std::filesystem::path& path) const {
+void ByteWriter::SaveTo(const std::filesystem::path& path) const {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes_.data()),
               static_cast<std::streamsize>(bytes_.size()));

@@ -12,23 +12,23 @@ Canvas::Canvas(int width, int height, Rgb fill)
     assert(width > 0 && height > 0);
 }
 
-Rgb Canvas::at(int x, int y) const {
+Rgb Canvas::At(int x, int y) const {
     assert(contains(x, y));
     return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                    static_cast<std::size_t>(x)];
 }
 
-void Canvas::set(int x, int y, Rgb colour) {
-    if (contains(x, y)) {
+void Canvas::Set(int x, int y, Rgb colour) {
+    if (Contains(x, y)) {
         pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                 static_cast<std::size_t>(x)] = colour;
     }
 }
 
-void Canvas::fillRect(int x, int y, int w, int h, Rgb colour) {
+void Canvas::FillRect(int x, int y, int w, int h, Rgb colour) {
     for (int row = y; row < y + h; ++row) {
         for (int col = x; col < x + w; ++col) {
-            set(col, row, colour);
+            Set(col, row, colour);
         }
     }
 }

@@ -11,13 +11,13 @@ class Canvas {
 public:
     Canvas(int width, int height, Rgb fill);
 
-    int width() const { return width_; }
-    int height() const { return height_; }
-    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
-    Rgb at(int x, int y) const;
-    void set(int x, int y, Rgb colour);
-    void fillRect(int x, int y, int w, int h, Rgb colour);
+    Rgb At(int x, int y) const;
+    void Set(int x, int y, Rgb colour);
+    void FillRect(int x, int y, int w, int h, Rgb colour);
 
 private:
     int width_;

@@ -122,7 +122,7 @@ constexpr std::string_view kLegLifted[] = {
 };
 // clang-format on
 
-void checkCell(PixelMap rows, int lastRow) {
+void CheckCell(PixelMap rows, int lastRow) {
     if (static_cast<int>(rows.size()) > kCellSize - lastRow) {
         throw std::logic_error("character cell too tall");
     }
@@ -133,30 +133,30 @@ void checkCell(PixelMap rows, int lastRow) {
     }
 }
 
-void drawCell(Canvas& sheet, int part, int frame, PixelMap rows, Flip flip, int drop) {
-    checkCell(rows, drop);
-    drawPixelMap(sheet, part * 2 * kCellSize + frame * kCellSize, drop, rows, flip);
+void DrawCell(Canvas& sheet, int part, int frame, PixelMap rows, Flip flip, int drop) {
+    CheckCell(rows, drop);
+    DrawPixelMap(sheet, part * 2 * kCellSize + frame * kCellSize, drop, rows, flip);
 }
 
 }  // namespace
 
-Canvas makeCharacterSheet() {
+Canvas MakeCharacterSheet() {
     Canvas sheet(kPartCount * 2 * kCellSize, kCellSize, kTransparent);
     // Frame 1 lowers head and torso by a pixel: the bob of a step.
     for (int frame = 0; frame < 2; ++frame) {
-        drawCell(sheet, 0, frame, kTorso, Flip::None, frame);
-        drawCell(sheet, 1, frame, kHead, Flip::None, frame);
+        DrawCell(sheet, 0, frame, kTorso, Flip::None, frame);
+        DrawCell(sheet, 1, frame, kHead, Flip::None, frame);
     }
     // Arm and leg of one side share a frame, so frame 0 pairs a forward arm with a planted
     // leg; the other side shows frame 1 at the same time, which gives the walking swing.
-    drawCell(sheet, 2, 0, kArmForward, Flip::None, 0);
-    drawCell(sheet, 2, 1, kArmBack, Flip::None, 0);
-    drawCell(sheet, 3, 0, kLegPlanted, Flip::None, 0);
-    drawCell(sheet, 3, 1, kLegLifted, Flip::None, 0);
-    drawCell(sheet, 4, 0, kArmForward, Flip::Horizontal, 0);
-    drawCell(sheet, 4, 1, kArmBack, Flip::Horizontal, 0);
-    drawCell(sheet, 5, 0, kLegPlanted, Flip::Horizontal, 0);
-    drawCell(sheet, 5, 1, kLegLifted, Flip::Horizontal, 0);
+    DrawCell(sheet, 2, 0, kArmForward, Flip::None, 0);
+    DrawCell(sheet, 2, 1, kArmBack, Flip::None, 0);
+    DrawCell(sheet, 3, 0, kLegPlanted, Flip::None, 0);
+    DrawCell(sheet, 3, 1, kLegLifted, Flip::None, 0);
+    DrawCell(sheet, 4, 0, kArmForward, Flip::Horizontal, 0);
+    DrawCell(sheet, 4, 1, kArmBack, Flip::Horizontal, 0);
+    DrawCell(sheet, 5, 0, kLegPlanted, Flip::Horizontal, 0);
+    DrawCell(sheet, 5, 1, kLegLifted, Flip::Horizontal, 0);
     return sheet;
 }
 

@@ -18,7 +18,7 @@ inline constexpr int kFigureWidth = 42;
 inline constexpr int kFigureHeight = 44;
 
 // Assembles one Fendor from the character sheet the way the roster does, enlarged by scale.
-void drawFendor(Canvas& dst, const Canvas& sheet, int anchorX, int anchorY, int frame,
+void DrawFendor(Canvas& dst, const Canvas& sheet, int anchorX, int anchorY, int frame,
                 int scale = 1);
 
 }  // namespace art

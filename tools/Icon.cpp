@@ -8,7 +8,7 @@
 namespace art {
 namespace {
 
-bool insideRoundedTile(int x, int y, int left, int top, int side, int radius) {
+bool InsideRoundedTile(int x, int y, int left, int top, int side, int radius) {
     const int right = left + side - 1;
     const int bottom = top + side - 1;
     if (x < left || y < top || x > right || y > bottom) {
@@ -25,18 +25,18 @@ bool insideRoundedTile(int x, int y, int left, int top, int side, int radius) {
 
 // The splash picture's sky and schoolyard on a rounded tile, with one Fendor standing on it as
 // large as whole-pixel scaling allows, so the pixel art stays crisp at every icon size.
-Canvas makeIcon(int size, const Canvas& characterSheet) {
+Canvas MakeIcon(int size, const Canvas& characterSheet) {
     Canvas scene(size, size, kSky);
     const int ground = size * 5 / 8;
-    ditherGradient(scene, 0, 0, size, ground, kCobalt, kSky);
-    ditherGradient(scene, 0, ground, size, size - ground, kOrange, kTangerine);
-    scene.fillRect(0, ground, size, std::max(1, size / 64), kBrown);
+    DitherGradient(scene, 0, 0, size, ground, kCobalt, kSky);
+    DitherGradient(scene, 0, ground, size, size - ground, kOrange, kTangerine);
+    scene.FillRect(0, ground, size, std::max(1, size / 64), kBrown);
 
     const int scale = std::max(1, size * 13 / 16 / kFigureHeight);
     const int margin = std::max(2, size / 16);
     const int anchorX = (size - kFigureWidth * scale) / 2 - kFigureLeft * scale;
     const int anchorY = std::max(0, size - margin - kFigureHeight * scale - std::max(1, size / 32));
-    ditherEllipse(scene, anchorX + 8 * scale, anchorY + (kFigureHeight - 1.5) * scale, 14.0 * scale,
+    DitherEllipse(scene, anchorX + 8 * scale, anchorY + (kFigureHeight - 1.5) * scale, 14.0 * scale,
                   3.0 * scale, kBrown, 0.6);
 
     Canvas icon(size, size, kTransparent);
@@ -44,13 +44,13 @@ Canvas makeIcon(int size, const Canvas& characterSheet) {
     const int radius = size / 6;
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            if (insideRoundedTile(x, y, margin, margin, side, radius)) {
-                icon.set(x, y, scene.at(x, y));
+            if (InsideRoundedTile(x, y, margin, margin, side, radius)) {
+                icon.Set(x, y, scene.At(x, y));
             }
         }
     }
-    drawFendor(icon, characterSheet, anchorX, anchorY, 0, scale);
-    outlineShape(icon, 0, 0, size, size, kTransparent, kInk);
+    DrawFendor(icon, characterSheet, anchorX, anchorY, 0, scale);
+    OutlineShape(icon, 0, 0, size, size, kTransparent, kInk);
     return icon;
 }
 

@@ -30,13 +30,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const art::Canvas characters = art::makeCharacterSheet();
+        const art::Canvas characters = art::MakeCharacterSheet();
         for (const int size : sizes) {
             const std::string box = std::to_string(size) + "x" + std::to_string(size);
             const std::filesystem::path folder = std::filesystem::path(args[0]) / box / "apps";
             std::filesystem::create_directories(folder);
-            art::writePng(folder / (std::string(args[1]) + ".png"),
-                          art::makeIcon(size, characters));
+            art::WritePng(folder / (std::string(args[1]) + ".png"),
+                          art::MakeIcon(size, characters));
         }
     } catch (const std::exception& e) {
         std::cerr << "make_icons: " << e.what() << '\n';

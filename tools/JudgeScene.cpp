@@ -64,89 +64,89 @@ constexpr std::string_view kGavel[] = {
 };
 // clang-format on
 
-void drawPanelledWall(Canvas& c) {
-    c.fillRect(0, 0, kFieldWidth, 130, kDarkBrown);
+void DrawPanelledWall(Canvas& c) {
+    c.FillRect(0, 0, kFieldWidth, 130, kDarkBrown);
     for (int x = 6; x < kFieldWidth; x += 44) {
-        framedRect(c, x, 26, 38, 92, kBrown, kMaroon);
-        c.fillRect(x + 1, 27, 36, 1, kTangerine);
-        framedRect(c, x + 5, 32, 28, 80, kBrown, kDarkBrown);
-        c.fillRect(x + 6, 33, 1, 78, kTangerine);
+        FramedRect(c, x, 26, 38, 92, kBrown, kMaroon);
+        c.FillRect(x + 1, 27, 36, 1, kTangerine);
+        FramedRect(c, x + 5, 32, 28, 80, kBrown, kDarkBrown);
+        c.FillRect(x + 6, 33, 1, 78, kTangerine);
     }
     // Cornice.
-    c.fillRect(0, 0, kFieldWidth, 20, kMaroon);
-    c.fillRect(0, 18, kFieldWidth, 2, kInk);
-    c.fillRect(0, 20, kFieldWidth, 3, kBrown);
-    c.fillRect(0, 23, kFieldWidth, 1, kInk);
+    c.FillRect(0, 0, kFieldWidth, 20, kMaroon);
+    c.FillRect(0, 18, kFieldWidth, 2, kInk);
+    c.FillRect(0, 20, kFieldWidth, 3, kBrown);
+    c.FillRect(0, 23, kFieldWidth, 1, kInk);
 }
 
-void drawEmblem(Canvas& c, int cx, int cy) {
-    fillEllipse(c, cx + 0.5, cy + 0.5, 15, 15, kBlack);
-    fillEllipse(c, cx + 0.5, cy + 0.5, 14, 14, kOrange);
-    fillEllipse(c, cx + 0.5, cy + 0.5, 12, 12, kCrimson);
+void DrawEmblem(Canvas& c, int cx, int cy) {
+    FillEllipse(c, cx + 0.5, cy + 0.5, 15, 15, kBlack);
+    FillEllipse(c, cx + 0.5, cy + 0.5, 14, 14, kOrange);
+    FillEllipse(c, cx + 0.5, cy + 0.5, 12, 12, kCrimson);
     // Scales of justice.
-    c.fillRect(cx, cy - 8, 1, 16, kYellow);
-    c.fillRect(cx - 4, cy + 7, 9, 2, kYellow);
-    c.fillRect(cx - 8, cy - 6, 17, 1, kYellow);
+    c.FillRect(cx, cy - 8, 1, 16, kYellow);
+    c.FillRect(cx - 4, cy + 7, 9, 2, kYellow);
+    c.FillRect(cx - 8, cy - 6, 17, 1, kYellow);
     for (const int side : {-7, 7}) {
-        drawLine(c, cx + side, cy - 6, cx + side - 3, cy + 1, kYellow);
-        drawLine(c, cx + side, cy - 6, cx + side + 3, cy + 1, kYellow);
-        c.fillRect(cx + side - 3, cy + 1, 7, 2, kYellow);
+        DrawLine(c, cx + side, cy - 6, cx + side - 3, cy + 1, kYellow);
+        DrawLine(c, cx + side, cy - 6, cx + side + 3, cy + 1, kYellow);
+        c.FillRect(cx + side - 3, cy + 1, 7, 2, kYellow);
     }
-    c.set(cx, cy - 9, kWhite);
+    c.Set(cx, cy - 9, kWhite);
 }
 
-void drawCurtain(Canvas& c, int x, int w) {
+void DrawCurtain(Canvas& c, int x, int w) {
     for (int col = 0; col < w; ++col) {
         const bool fold = (col % 7) == 0;
         const bool shade = (col % 7) >= 4;
-        c.fillRect(x + col, 0, 1, 178, fold ? kMaroon : (shade ? kCrimson : kRed));
+        c.FillRect(x + col, 0, 1, 178, fold ? kMaroon : (shade ? kCrimson : kRed));
     }
-    c.fillRect(x, 0, w, 8, kOrange);
-    c.fillRect(x, 7, w, 1, kDarkBrown);
+    c.FillRect(x, 0, w, 8, kOrange);
+    c.FillRect(x, 7, w, 1, kDarkBrown);
 }
 
-void drawBench(Canvas& c) {
+void DrawBench(Canvas& c) {
     constexpr int kX = 190;
     constexpr int kY = 118;
-    c.fillRect(kX, kY, kFieldWidth - kX, kFieldHeight - kY, kDarkBrown);
-    framedRect(c, kX - 6, kY - 6, kFieldWidth - kX + 12, 9, kBrown, kInk);
-    c.fillRect(kX - 5, kY - 5, kFieldWidth - kX + 10, 1, kTangerine);
+    c.FillRect(kX, kY, kFieldWidth - kX, kFieldHeight - kY, kDarkBrown);
+    FramedRect(c, kX - 6, kY - 6, kFieldWidth - kX + 12, 9, kBrown, kInk);
+    c.FillRect(kX - 5, kY - 5, kFieldWidth - kX + 10, 1, kTangerine);
     for (int x = kX + 8; x < kFieldWidth; x += 52) {
-        framedRect(c, x, kY + 12, 44, 62, kBrown, kInk);
-        c.fillRect(x + 1, kY + 13, 42, 1, kTangerine);
+        FramedRect(c, x, kY + 12, 44, 62, kBrown, kInk);
+        c.FillRect(x + 1, kY + 13, 42, 1, kTangerine);
     }
     // Brass name plate and the sounding block.
-    framedRect(c, 270, kY + 24, 60, 14, kOrange, kBlack);
-    c.fillRect(271, kY + 25, 58, 1, kYellow);
+    FramedRect(c, 270, kY + 24, 60, 14, kOrange, kBlack);
+    c.FillRect(271, kY + 25, 58, 1, kYellow);
     for (int x = 276; x < 324; x += 7) {
-        c.fillRect(x, kY + 29, 5, 5, kDarkBrown);
+        c.FillRect(x, kY + 29, 5, 5, kDarkBrown);
     }
-    framedRect(c, 340, kY - 11, 22, 6, kDarkBrown, kBlack);
+    FramedRect(c, 340, kY - 11, 22, 6, kDarkBrown, kBlack);
 }
 
-void drawFloorAndRail(Canvas& c) {
-    ditherGradient(c, 0, 130, 190, 70, kPlum, kMaroon);
+void DrawFloorAndRail(Canvas& c) {
+    DitherGradient(c, 0, 130, 190, 70, kPlum, kMaroon);
     // The dock rail the player stands behind.
-    c.fillRect(0, 150, 190, 5, kBrown);
-    c.fillRect(0, 150, 190, 1, kTangerine);
-    c.fillRect(0, 155, 190, 1, kInk);
+    c.FillRect(0, 150, 190, 5, kBrown);
+    c.FillRect(0, 150, 190, 1, kTangerine);
+    c.FillRect(0, 155, 190, 1, kInk);
     for (int x = 8; x < 190; x += 16) {
-        framedRect(c, x, 156, 6, 44, kBrown, kInk);
+        FramedRect(c, x, 156, 6, 44, kBrown, kInk);
     }
-    c.fillRect(0, 196, 190, 4, kInk);
+    c.FillRect(0, 196, 190, 4, kInk);
 }
 
 }  // namespace
 
-Canvas makeJudgeScene() {
+Canvas MakeJudgeScene() {
     Canvas c(kFieldWidth, kFieldHeight, kDarkBrown);
-    drawPanelledWall(c);
-    drawCurtain(c, 0, 36);
-    drawEmblem(c, 300, 13);
-    drawFloorAndRail(c);
-    drawPixelMap(c, 255, 30, kJudge, Flip::None, 3);
-    drawPixelMap(c, 215, 72, kGavel, Flip::None, 3);
-    drawBench(c);
+    DrawPanelledWall(c);
+    DrawCurtain(c, 0, 36);
+    DrawEmblem(c, 300, 13);
+    DrawFloorAndRail(c);
+    DrawPixelMap(c, 255, 30, kJudge, Flip::None, 3);
+    DrawPixelMap(c, 215, 72, kGavel, Flip::None, 3);
+    DrawBench(c);
     return c;
 }
 

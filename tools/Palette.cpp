@@ -5,7 +5,7 @@
 
 namespace art {
 
-Rgb colourForKey(char key) {
+Rgb ColourForKey(char key) {
     for (const PaletteKey& entry : kPaletteKeys) {
         if (entry.key == key) {
             return entry.colour;

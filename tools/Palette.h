@@ -73,6 +73,6 @@ inline constexpr PaletteKey kPaletteKeys[] = {
 };
 
 // Throws on an unknown key, so a typo in a pixel map stops the build.
-Rgb colourForKey(char key);
+Rgb ColourForKey(char key);
 
 }  // namespace art

@@ -26,7 +26,7 @@ constexpr std::array<Glyph, 26> kGlyphs{{
     {'D', {"##.", "#.#", "#.#", "#.#", "##."}}, {'.', {"...", "...", "...", "...", ".#."}},
 }};
 
-const Glyph* findGlyph(char c) {
+const Glyph* FindGlyph(char c) {
     for (const Glyph& g : kGlyphs) {
         if (g.c == c) {
             return &g;
@@ -37,14 +37,14 @@ const Glyph* findGlyph(char c) {
 
 }  // namespace
 
-int drawTinyText(Canvas& canvas, int x, int y, std::string_view text, Rgb colour, int scale) {
+int DrawTinyText(Canvas& canvas, int x, int y, std::string_view text, Rgb colour, int scale) {
     for (const char c : text) {
-        if (const Glyph* g = findGlyph(c)) {
+        if (const Glyph* g = FindGlyph(c)) {
             for (int row = 0; row < 5; ++row) {
                 for (int col = 0; col < 3; ++col) {
                     if (g->rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] ==
                         '#') {
-                        canvas.fillRect(x + col * scale, y + row * scale, scale, scale, colour);
+                        canvas.FillRect(x + col * scale, y + row * scale, scale, scale, colour);
                     }
                 }
             }

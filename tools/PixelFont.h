@@ -8,6 +8,6 @@ namespace art {
 
 // A 3x5 font for chalk and signs: digits, a few letters and + - = x : ! ?
 // Unknown characters are skipped as blanks. Returns the x after the last glyph.
-int drawTinyText(Canvas& canvas, int x, int y, std::string_view text, Rgb colour, int scale = 1);
+int DrawTinyText(Canvas& canvas, int x, int y, std::string_view text, Rgb colour, int scale = 1);
 
 }  // namespace art

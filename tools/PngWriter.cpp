@@ -14,28 +14,28 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-void putU32(Bytes& out, uint32_t v) {
+void PutU32(Bytes& out, uint32_t v) {
     for (int shift = 24; shift >= 0; shift -= 8) {
         out.push_back(static_cast<uint8_t>(v >> shift));
     }
 }
 
-void putChunk(Bytes& out, const char (&type)[5], const Bytes& data) {
-    putU32(out, static_cast<uint32_t>(data.size()));
+void PutChunk(Bytes& out, const char (&type)[5], const Bytes& data) {
+    PutU32(out, static_cast<uint32_t>(data.size()));
     Bytes typed(type, type + 4);
     typed.insert(typed.end(), data.begin(), data.end());
     out.insert(out.end(), typed.begin(), typed.end());
-    putU32(out, static_cast<uint32_t>(crc32(0L, typed.data(), static_cast<uInt>(typed.size()))));
+    PutU32(out, static_cast<uint32_t>(crc32(0L, typed.data(), static_cast<uInt>(typed.size()))));
 }
 
-Bytes scanlines(const Canvas& canvas) {
+Bytes Scanlines(const Canvas& canvas) {
     Bytes raw;
-    raw.reserve(static_cast<std::size_t>(canvas.height()) *
-                (1 + 4 * static_cast<std::size_t>(canvas.width())));
-    for (int y = 0; y < canvas.height(); ++y) {
+    raw.reserve(static_cast<std::size_t>(canvas.Height()) *
+                (1 + 4 * static_cast<std::size_t>(canvas.Width())));
+    for (int y = 0; y < canvas.Height(); ++y) {
         raw.push_back(0);  // no filter
-        for (int x = 0; x < canvas.width(); ++x) {
-            const Rgb c = canvas.at(x, y);
+        for (int x = 0; x < canvas.Width(); ++x) {
+            const Rgb c = canvas.At(x, y);
             const bool clear = c == kTransparent;
             raw.insert(raw.end(), {clear ? uint8_t{0} : c.r, clear ? uint8_t{0} : c.g,
                                    clear ? uint8_t{0} : c.b, clear ? uint8_t{0} : uint8_t{255}});
@@ -44,7 +44,7 @@ Bytes scanlines(const Canvas& canvas) {
     return raw;
 }
 
-Bytes deflated(const Bytes& raw) {
+Bytes Deflated(const Bytes& raw) {
     uLongf size = compressBound(static_cast<uLong>(raw.size()));
     Bytes packed(size);
     if (compress2(packed.data(), &size, raw.data(), static_cast<uLong>(raw.size()),
@@ -57,15 +57,15 @@ Bytes deflated(const Bytes& raw) {
 
 }  // namespace
 
-void writePng(const std::filesystem::path& path, const Canvas& canvas) {
+void WritePng(const std::filesystem::path& path, const Canvas& canvas) {
     Bytes file{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     Bytes header;
-    putU32(header, static_cast<uint32_t>(canvas.width()));
-    putU32(header, static_cast<uint32_t>(canvas.height()));
+    PutU32(header, static_cast<uint32_t>(canvas.Width()));
+    PutU32(header, static_cast<uint32_t>(canvas.Height()));
     header.insert(header.end(), {8, 6, 0, 0, 0});  // 8 bits, RGBA, deflate, no filter, no interlace
-    putChunk(file, "IHDR", header);
-    putChunk(file, "IDAT", deflated(scanlines(canvas)));
-    putChunk(file, "IEND", {});
+    PutChunk(file, "IHDR", header);
+    PutChunk(file, "IDAT", Deflated(Scanlines(canvas)));
+    PutChunk(file, "IEND", {});
 
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(file.data()),

@@ -17,6 +17,6 @@ struct PictureSet {
 
 // Writes the pictures as the game composes them (roster on the school scene in both walking
 // frames and agitated, punch bursts on both punishment scenes) so the art can be judged by eye.
-void writePreviews(const std::filesystem::path& folder, const PictureSet& pictures);
+void WritePreviews(const std::filesystem::path& folder, const PictureSet& pictures);
 
 }  // namespace art

@@ -7,7 +7,7 @@
 
 namespace art {
 
-std::vector<double> makePunchSound(int sampleRate) {
+std::vector<double> MakePunchSound(int sampleRate) {
     constexpr double kPi = 3.14159265358979323846;
     constexpr double kSeconds = 0.18;
     constexpr double kAttack = 0.0008;
@@ -25,7 +25,7 @@ std::vector<double> makePunchSound(int sampleRate) {
         phase += 2.0 * kPi * pitch / sampleRate;
         const double thump = std::sin(phase) * std::exp(-t / 0.045);
         // Crack: dull noise that is gone within a few tens of milliseconds.
-        lowNoise += 0.35 * (noise.signedUnit() - lowNoise);
+        lowNoise += 0.35 * (noise.SignedUnit() - lowNoise);
         const double crack = lowNoise * std::exp(-t / 0.012);
         const double attack = std::min(1.0, t / kAttack);
         const double fade = std::min(1.0, (kSeconds - t) / kFadeOut);

@@ -22,22 +22,22 @@ int main(int argc, char** argv) {
         const std::filesystem::path out(args[0]);
         std::filesystem::create_directories(out);
 
-        const art::Canvas characters = art::makeCharacterSheet();
-        const art::PictureSet pictures{art::makeSchoolScene(), characters,
-                                       art::makePunchSheet(),  art::makeBeatingScene(),
-                                       art::makeJudgeScene(),  art::makeSplashPicture(characters)};
+        const art::Canvas characters = art::MakeCharacterSheet();
+        const art::PictureSet pictures{art::MakeSchoolScene(), characters,
+                                       art::MakePunchSheet(),  art::MakeBeatingScene(),
+                                       art::MakeJudgeScene(),  art::MakeSplashPicture(characters)};
 
-        art::writeBmp(out / "default_m.bmp", pictures.school);
-        art::writeBmp(out / "default_c.bmp", pictures.characters);
-        art::writeBmp(out / "default_p.bmp", pictures.punches);
-        art::writeBmp(out / "default_b.bmp", pictures.beating);
-        art::writeBmp(out / "default_f.bmp", pictures.judge);
-        art::writeBmp(out / "default_s.bmp", pictures.splash);
-        const std::vector<double> sound = art::makePunchSound(art::kPunchSampleRate);
-        art::writeWav(out / "default_p.wav", sound, art::kPunchSampleRate);
+        art::WriteBmp(out / "default_m.bmp", pictures.school);
+        art::WriteBmp(out / "default_c.bmp", pictures.characters);
+        art::WriteBmp(out / "default_p.bmp", pictures.punches);
+        art::WriteBmp(out / "default_b.bmp", pictures.beating);
+        art::WriteBmp(out / "default_f.bmp", pictures.judge);
+        art::WriteBmp(out / "default_s.bmp", pictures.splash);
+        const std::vector<double> sound = art::MakePunchSound(art::kPunchSampleRate);
+        art::WriteWav(out / "default_p.wav", sound, art::kPunchSampleRate);
 
         if (args.size() == 3) {
-            art::writePreviews(std::filesystem::path(args[2]), pictures);
+            art::WritePreviews(std::filesystem::path(args[2]), pictures);
         }
     } catch (const std::exception& e) {
         std::cerr << "make_assets: " << e.what() << '\n';
