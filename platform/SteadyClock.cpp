@@ -2,20 +2,28 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace platform {
+namespace {
+
+int64_t SystemMicroseconds() {
+    return std::chrono::duration_cast<std::chrono::microseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+}  // namespace
+
+SteadyClock::SteadyClock(std::function<int64_t()> microseconds)
+    : microseconds_(microseconds ? std::move(microseconds) : SystemMicroseconds) {}
 
 int32_t SteadyClock::NowMs() {
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now().time_since_epoch())
-                        .count();
-    return static_cast<int32_t>(static_cast<uint32_t>(ms));
+    return static_cast<int32_t>(static_cast<uint32_t>(microseconds_() / 1000));
 }
 
 int64_t SteadyClock::MicrosecondsUntil(int32_t deadlineMs) {
-    const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
-                         std::chrono::steady_clock::now().time_since_epoch())
-                         .count();
+    const int64_t now = microseconds_();
     const int64_t nowMs = now / 1000;
     const int32_t remainingMs =
         ElapsedMs(deadlineMs, static_cast<int32_t>(static_cast<uint32_t>(nowMs)));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/Clock.h"
 
 namespace platform {
@@ -8,9 +10,16 @@ namespace platform {
 // wrap like the classic tick counter does.
 class SteadyClock final : public Clock {
 public:
+    // `microseconds` stands in for the system clock where a test needs time
+    // between two ticks of the counter.
+    explicit SteadyClock(std::function<int64_t()> microseconds = {});
+
     int32_t NowMs() override;
     void Sleep(int32_t ms) override;
     int64_t MicrosecondsUntil(int32_t deadlineMs) override;
+
+private:
+    std::function<int64_t()> microseconds_;
 };
 
 }  // namespace platform

@@ -68,8 +68,7 @@ void TitleWindow::Form_Load() {
     editingPunishKey_ = false;
     game_.LoadSettings(game_.SettingsPath());
     for (int index = 0; index < 2; ++index) {
-        const auto keyCode = static_cast<int16_t>(game_.GetPunishKey(index));
-        PunishKeyBox(index)->setText(Text(title_texts::KeyName(keyCode)));
+        ShowKeyName(index, static_cast<int16_t>(game_.GetPunishKey(index)));
     }
     const title_texts::Records records = title_texts::ForRecords(
         game_.GetHiScore(), game_.GetMaxKnockOutScore(), game_.GetMaxHits());
@@ -93,6 +92,14 @@ void TitleWindow::Form_Load() {
                                  .arg(FENDO_VERSION_PATCH));
 }
 
+void TitleWindow::ShowKeyName(int index, int16_t keyCode) {
+    QLineEdit* box = PunishKeyBox(index);
+    box->setText(Text(title_texts::KeyName(keyCode)));
+    // The box scrolls to the cursor, which setText leaves at the end: "PgDown"
+    // would show as "own".
+    box->setCursorPosition(0);
+}
+
 void TitleWindow::ShowHowToTexts(int32_t mode) {
     ui_->lblHowToSelect->setText(Text(title_texts::HowToSelectText(mode)));
     ui_->lblHowToPunish->setText(
@@ -106,6 +113,11 @@ void TitleWindow::optInputMode_Click(int16_t index) {
     for (int boxIndex = 0; boxIndex < 2; ++boxIndex) {
         (boxIndex == 0 ? ui_->lblPunishKey0 : ui_->lblPunishKey1)->setEnabled(keysInUse);
         PunishKeyBox(boxIndex)->setEnabled(keysInUse);
+    }
+    // Tab reaches only the option that is on. Qt sees to that itself only
+    // once an option has had the focus, not for a mode set by the program.
+    for (int option = 0; option < game::kInputModeCount; ++option) {
+        ModeOption(option)->setFocusPolicy(option == index ? Qt::StrongFocus : Qt::ClickFocus);
     }
     ShowHowToTexts(index);
     game_.SetInputMode(index);
@@ -151,21 +163,22 @@ void TitleWindow::txtPunishKey_GotFocus(int16_t index) {
     editingPunishKey_ = true;
     QLineEdit* box = PunishKeyBox(index);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QColor(255, 255, 0));
-    palette.setColor(QPalette::Text, Qt::black);
+    // Not in the disabled group: a box switched off must still grey.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Base, QColor(255, 255, 0));
+        palette.setColor(group, QPalette::Text, Qt::black);
+    }
     box->setPalette(palette);
-    // Focus by Tab selects the text, which would hide the editing colours.
-    QMetaObject::invokeMethod(box, &QLineEdit::deselect, Qt::QueuedConnection);
+    // Focus by Tab selects the name, which would hide the editing colours,
+    // and scrolls to its end.
+    QMetaObject::invokeMethod(
+        box, [box] { box->setCursorPosition(0); }, Qt::QueuedConnection);
 }
 
 void TitleWindow::txtPunishKey_LostFocus(int16_t index) {
     editingPunishKey_ = false;
-    QLineEdit* box = PunishKeyBox(index);
-    QPalette palette = box->palette();
-    const QPalette system = QGuiApplication::palette();
-    palette.setColor(QPalette::Base, system.color(QPalette::Base));
-    palette.setColor(QPalette::Text, system.color(QPalette::Text));
-    box->setPalette(palette);
+    // The colours of the window around it, whatever its theme.
+    PunishKeyBox(index)->setPalette(QPalette());
 }
 
 void TitleWindow::txtPunishKey_KeyDown(int16_t index, int16_t keyCode, int16_t) {
@@ -174,15 +187,19 @@ void TitleWindow::txtPunishKey_KeyDown(int16_t index, int16_t keyCode, int16_t) 
     if (name == QLatin1String(title_texts::kNoName) || name == other->text()) {
         return;
     }
-    QLineEdit* box = PunishKeyBox(index);
-    box->setText(name);
+    ShowKeyName(index, keyCode);
     game_.SetPunishKey(index, keyCode);
     ShowHowToTexts(game_.GetInputMode());
     // Queued, so the focus moves on only once this key has been dealt with.
-    QCoreApplication::postEvent(box, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+    QCoreApplication::postEvent(PunishKeyBox(index),
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
 }
 
 void TitleWindow::cmdGo_Click() {
+    // A second Go can be queued behind the one that closed the window.
+    if (unloaded_) {
+        return;
+    }
     goRequested_ = true;
     close();
     if (onGo) {
@@ -255,6 +272,10 @@ bool TitleWindow::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::FocusOut:
+            // Another window taking the focus does not take the player out of the box.
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
+                break;
+            }
             if (const int index = PunishKeyBoxIndex(watched); index >= 0) {
                 txtPunishKey_LostFocus(static_cast<int16_t>(index));
             }

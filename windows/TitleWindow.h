@@ -53,6 +53,7 @@ private:
     // Sees every key before the control with the focus does; true when the
     // key has been used up.
     bool PreviewKey(QObject* target, QKeyEvent* event);
+    void ShowKeyName(int index, int16_t keyCode);
     void ShowHowToTexts(int32_t mode);
     QLineEdit* PunishKeyBox(int index) const;
     QRadioButton* ModeOption(int index) const;

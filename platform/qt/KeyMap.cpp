@@ -68,7 +68,9 @@ struct SplitKey {
 constexpr std::array<SplitKey, 8> kSplitKeys = {{
     {Qt::Key_Asterisk, Key::Digit8, Key::Multiply},
     {Qt::Key_Plus, Key::Equals, Key::Add},
-    {Qt::Key_Comma, Key::Comma, Key::Separator},
+    // Comma-decimal layouts (German and others) send the keypad's decimal key
+    // as its separator.
+    {Qt::Key_Comma, Key::Comma, Key::Decimal},
     {Qt::Key_Minus, Key::Minus, Key::Subtract},
     {Qt::Key_Period, Key::Period, Key::Decimal},
     {Qt::Key_Slash, Key::Slash, Key::Divide},

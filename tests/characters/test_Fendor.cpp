@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "characters/Fendor.h"
 #include "characters/FendorNames.h"
 #include "fakes/FakePlatform.h"
@@ -18,15 +20,16 @@ protected:
         random.Push(senseMinusOne, 9);
         fendor.Create();
     }
+    // Name, Sense, Lv, Miss and MissTime.
+    auto Traits() const {
+        return std::tuple(fendor.Name(), fendor.Sense(), fendor.Lv(), fendor.Miss(),
+                          fendor.MissTime());
+    }
 };
 
 TEST_F(FendorTest, Create_DrawsNameThenSenseAndStartsCalmAtLevelOne) {
     CreateWith(32, 9);
-    EXPECT_EQ(fendor.Name(), "ポチ");
-    EXPECT_EQ(fendor.Sense(), 10);
-    EXPECT_EQ(fendor.Lv(), 1);
-    EXPECT_EQ(fendor.Miss(), 0);
-    EXPECT_EQ(fendor.MissTime(), 0);
+    EXPECT_EQ(Traits(), std::tuple("ポチ", 10, 1, 0, 0));
     EXPECT_FALSE(fendor.Attack());
     EXPECT_EQ(fendor.GetFendorData(), "ポチ; Lv1");
 
@@ -46,40 +49,25 @@ TEST_F(FendorTest, NameTable_HasThirtyThreeNamesInOrder) {
 
 TEST_F(FendorTest, Create_HalvesTheChanceOfTheFirstAndLastName) {
     // round(r x 32) is 0 only for r <= 1/64 and 32 only for r >= 63/64.
-    random.script = {0.0156f, 0.0f};
-    fendor.Create();
-    EXPECT_EQ(fendor.Name(), "エリュフォード");
-    random.script = {0.0157f, 0.0f};
-    fendor.Create();
-    EXPECT_EQ(fendor.Name(), "シルキリ");
-    random.script = {0.985f, 0.0f};
-    fendor.Create();
-    EXPECT_EQ(fendor.Name(), "ポチ");
+    for (const auto& [r, name] :
+         {std::pair{0.0156f, "エリュフォード"}, {0.0157f, "シルキリ"}, {0.985f, "ポチ"}}) {
+        random.script = {r, 0.0f};
+        fendor.Create();
+        EXPECT_EQ(fendor.Name(), name);
+    }
 }
 
 // At level 1 the severity is (s + 1), folded by tens and fives into 1..4.
 TEST_F(FendorTest, DoFendo_MisdeedSeverityAtLevelOneFollowsTheTable) {
-    const auto expected = [](int s) {
-        const int raw = s + 1;
-        if (raw <= 4)
-            return raw;
-        if (raw <= 19)
-            return 1;
-        if (raw <= 29)
-            return 2;
-        if (raw <= 39)
-            return 3;
-        if (raw <= 49)
-            return 4;
-        return 1;
-    };
+    // The severity after each severity draw s, from 0 to 50.
+    const std::string expected = "123411111111111111122222222223333333333444444444411";
     for (int s = 0; s <= 50; ++s) {
         CreateWith(3, 0);
         random.Push(150, 150);  // no level-up
         random.Push(0, 6);      // misdeed starts
         random.Push(s, 50);
         fendor.DoFendo();
-        EXPECT_EQ(fendor.Miss(), expected(s)) << "s = " << s;
+        EXPECT_EQ(fendor.Miss(), expected[static_cast<size_t>(s)] - '0') << "s = " << s;
         EXPECT_EQ(fendor.MissTime(), 6);
         EXPECT_TRUE(fendor.Attack());
     }
@@ -166,10 +154,7 @@ TEST_F(FendorTest, DoFendo_GraduationMidFrameIsFollowedByAMisdeedDrawAtLevelOne)
     EXPECT_EQ(messages.shown[0].text, "ガラスは卒業しました．");
     EXPECT_EQ(messages.shown[0].caption, "Fendo");
     EXPECT_EQ(messages.shown[1].text, "ポチが入学しました．");
-    EXPECT_EQ(fendor.Lv(), 1);
-    EXPECT_EQ(fendor.Sense(), 1);
-    EXPECT_EQ(fendor.Miss(), 1);
-    EXPECT_EQ(fendor.MissTime(), 6);
+    EXPECT_EQ(Traits(), std::tuple("ポチ", 1, 1, 1, 6));
     EXPECT_TRUE(random.script.empty());
 }
 
@@ -179,9 +164,7 @@ TEST_F(FendorTest, LvUp_WithoutNoticeKeepsLevelsAboveAHundredAndEndsTheMisdeed) 
     fendor.SetMiss(2);
     fendor.SetMissTime(4);
     fendor.LvUp(false, 5);
-    EXPECT_EQ(fendor.Lv(), 104);
-    EXPECT_EQ(fendor.Miss(), 0);
-    EXPECT_EQ(fendor.MissTime(), 0);
+    EXPECT_EQ(Traits(), std::tuple("ロウ", 1, 104, 0, 0));
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -213,30 +196,23 @@ TEST_F(FendorTest, LvUp_OnlyPastAHundredGraduatesWithTwoBoxes) {
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, "ポチは卒業しました．");
     EXPECT_EQ(messages.shown[1].text, "シルキリが入学しました．");
-    EXPECT_EQ(fendor.Lv(), 1);
-    EXPECT_EQ(fendor.Sense(), 4);
+    EXPECT_EQ(Traits(), std::tuple("シルキリ", 4, 1, 0, 0));
     EXPECT_FALSE(fendor.Attack());
 }
 
 TEST_F(FendorTest, PointsCalc_DividesOnceAtTheEnd) {
     CreateWith(3, 0);
-    fendor.SetMissTime(6);
-    fendor.SetMiss(1);
-    EXPECT_EQ(fendor.PointsCalc(1), 72);
-    fendor.SetMiss(4);
-    EXPECT_EQ(fendor.PointsCalc(1), 18);
-    EXPECT_EQ(fendor.PointsCalc(0), 0);
-    fendor.SetLv(3);
-    fendor.SetMissTime(5);
-    fendor.SetMiss(3);
-    EXPECT_EQ(fendor.PointsCalc(7), 420);
-    // Dividing the per-frame factor 2 x Lv x MissTime first would give 0 here.
-    fendor.SetLv(1);
-    fendor.SetMissTime(1);
-    EXPECT_EQ(fendor.PointsCalc(1), 4);
-    fendor.SetMiss(4);
-    EXPECT_EQ(fendor.PointsCalc(1), 3);
-    EXPECT_EQ(fendor.Miss(), 4);
+    // Lv, MissTime, Miss, hits and the points. Dividing the per-frame factor
+    // 2 x Lv x MissTime first would give 0 in the last two.
+    const int rows[][5] = {{1, 6, 1, 1, 72},  {1, 6, 4, 1, 18}, {1, 6, 4, 0, 0},
+                           {3, 5, 3, 7, 420}, {1, 1, 3, 1, 4},  {1, 1, 4, 1, 3}};
+    for (const auto& [lv, missTime, miss, hits, points] : rows) {
+        fendor.SetLv(lv);
+        fendor.SetMissTime(missTime);
+        fendor.SetMiss(miss);
+        EXPECT_EQ(fendor.PointsCalc(hits), points) << lv << missTime << miss << hits;
+        EXPECT_EQ(fendor.Miss(), miss);
+    }
 }
 
 TEST_F(FendorTest, PointsCalc_OverflowStopsTheProgram) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
 #include "platform/InputCodes.h"
@@ -30,13 +32,10 @@ TEST_F(InputDecisionTest, GuiltyPick_StartsTheBeatingOnTheBeatingScene) {
     MakeGuilty(2);
     State().SelectedSlot = 2;
     EXPECT_TRUE(game->DecideInput(kRight));
-    EXPECT_TRUE(State().InPunishment);
-    EXPECT_TRUE(State().TargetGuilty);
-    EXPECT_EQ(State().StressAtStart, 80);
-    EXPECT_EQ(State().PointsAtStart, 1000);
-    EXPECT_EQ(State().PhaseStartMs, 5000);
-    EXPECT_FALSE(State().NoStressRelief);
-    EXPECT_EQ(State().HitCount, 0);
+    const game::GameState& g = State();
+    EXPECT_EQ(std::tie(g.InPunishment, g.TargetGuilty, g.StressAtStart, g.PointsAtStart,
+                       g.PhaseStartMs, g.NoStressRelief, g.HitCount),
+              std::tuple(true, true, 80, 1000, 5000, false, 0));
     EXPECT_EQ(picMain.Pixel(200, 100), fakes::kBeatingColour);
     EXPECT_EQ(picMirror.Pixel(200, 100), fakes::kBeatingColour);
 }

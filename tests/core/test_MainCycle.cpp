@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
 
@@ -9,46 +11,23 @@ class MainCycleTest : public fakes::GameFixture {};
 
 TEST_F(MainCycleTest, InitGame_ResetsTheRunningGameButKeepsRecordsAndControls) {
     auto& g = State();
-    g.HiScore = 11;
-    g.MaxKnockOutScore = 22;
-    g.MaxHits = 33;
-    g.InputMode = 2;
-    g.PunishKeyL = 65;
-    g.PunishKeyR = 66;
-    g.Points = 999;
-    g.Stress = 150;
-    g.StressAtStart = 70;
-    g.HitCount = 7;
-    g.PointsAtStart = 5;
-    g.NoStressRelief = true;
-    g.InPunishment = true;
-    g.TargetGuilty = true;
-    g.LastHitInput = 2;
-    g.SelectedSlot = -1;
-    g.FrameDelayMs = 60;
-    g.GameOver = true;
+    const auto kept = [&g] {
+        return std::tie(g.HiScore, g.MaxKnockOutScore, g.MaxHits, g.InputMode, g.PunishKeyL,
+                        g.PunishKeyR);
+    };
+    const auto running = [&g] {
+        return std::tie(g.Points, g.Stress, g.StressAtStart, g.HitCount, g.PointsAtStart,
+                        g.NoStressRelief, g.InPunishment, g.TargetGuilty, g.LastHitInput,
+                        g.SelectedSlot, g.FrameDelayMs, g.GameOver, g.PhaseStartMs);
+    };
+    const auto records = std::tuple(11, 22, 33, 2, int16_t{65}, int16_t{66});
+    kept() = records;
+    running() = std::tuple(999, 150, 70, 7, 5, true, true, true, 2, -1, 60, true, 1234);
 
     StartGame();
 
-    EXPECT_EQ(g.HiScore, 11);
-    EXPECT_EQ(g.MaxKnockOutScore, 22);
-    EXPECT_EQ(g.MaxHits, 33);
-    EXPECT_EQ(g.InputMode, 2);
-    EXPECT_EQ(g.PunishKeyL, 65);
-    EXPECT_EQ(g.PunishKeyR, 66);
-    EXPECT_EQ(g.Points, 0);
-    EXPECT_EQ(g.Stress, 0);
-    EXPECT_EQ(g.StressAtStart, 0);
-    EXPECT_EQ(g.HitCount, 0);
-    EXPECT_EQ(g.PointsAtStart, 0);
-    EXPECT_FALSE(g.NoStressRelief);
-    EXPECT_FALSE(g.InPunishment);
-    EXPECT_FALSE(g.TargetGuilty);
-    EXPECT_EQ(g.LastHitInput, 0);
-    EXPECT_EQ(g.SelectedSlot, 0);
-    EXPECT_EQ(g.FrameDelayMs, 500);
-    EXPECT_FALSE(g.GameOver);
-    EXPECT_EQ(g.PhaseStartMs, 0);
+    EXPECT_EQ(kept(), records);
+    EXPECT_EQ(running(), std::tuple(0, 0, 0, 0, 0, false, false, false, 0, 0, 500, false, 0));
     // The first roster frame is already drawn, so the phase has flipped once.
     EXPECT_TRUE(g.AnimPhase);
     EXPECT_EQ(random.reseeds, 1);
@@ -205,12 +184,11 @@ TEST_F(MainCycleTest, JudgeTick_StressFollowsTheElapsedTime) {
 
 TEST_F(MainCycleTest, AdjustFrameDelay_BelowTwentyThrowsThePaceBack) {
     StartGame();
-    State().FrameDelayMs = 30;
-    game->AdjustFrameDelay(-11);
-    EXPECT_EQ(State().FrameDelayMs, 280);
-    State().FrameDelayMs = 30;
-    game->AdjustFrameDelay(-10);
-    EXPECT_EQ(State().FrameDelayMs, 20);
+    for (const auto& [change, delay] : {std::pair{-11, 280}, {-10, 20}}) {
+        State().FrameDelayMs = 30;
+        game->AdjustFrameDelay(change);
+        EXPECT_EQ(State().FrameDelayMs, delay);
+    }
 }
 
 TEST_F(MainCycleTest, AdjustFrameDelay_SettlesAtFiftyNineAfterFortyTwoLevelOneBeatings) {
@@ -220,24 +198,18 @@ TEST_F(MainCycleTest, AdjustFrameDelay_SettlesAtFiftyNineAfterFortyTwoLevelOneBe
         game->AdjustFrameDelay(5 * 1 - State().FrameDelayMs / 10);
         delays.push_back(State().FrameDelayMs);
     }
-    EXPECT_EQ(delays[0], 455);
-    EXPECT_EQ(delays[1], 415);
-    EXPECT_EQ(delays[2], 379);
-    EXPECT_EQ(delays[3], 347);
+    EXPECT_EQ(std::vector(delays.begin(), delays.begin() + 4), (std::vector{455, 415, 379, 347}));
     EXPECT_EQ(delays.back(), 59);
     game->AdjustFrameDelay(5 - State().FrameDelayMs / 10);
     EXPECT_EQ(State().FrameDelayMs, 59);
 }
 
 TEST_F(MainCycleTest, ClampedStress_WritesTheClampBack) {
-    State().Stress = -5;
-    EXPECT_EQ(game->ClampedStress(), 0);
-    EXPECT_EQ(State().Stress, 0);
-    State().Stress = 201;
-    EXPECT_EQ(game->ClampedStress(), 200);
-    EXPECT_EQ(State().Stress, 200);
-    State().Stress = 137;
-    EXPECT_EQ(game->ClampedStress(), 137);
+    for (const auto& [stress, clamped] : {std::pair{-5, 0}, {201, 200}, {137, 137}}) {
+        State().Stress = stress;
+        EXPECT_EQ(game->ClampedStress(), clamped);
+        EXPECT_EQ(State().Stress, clamped);
+    }
 }
 
 TEST_F(MainCycleTest, ShowGameOver_EndsTheGameAndShowsThePoints) {

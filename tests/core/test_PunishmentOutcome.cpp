@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
@@ -24,6 +25,9 @@ protected:
             ASSERT_TRUE(game->DecideInput(i % 2 == 0 ? 2 : 1));
         }
     }
+    auto Records() {
+        return std::tuple(State().HiScore, State().MaxKnockOutScore, State().MaxHits);
+    }
     std::string RecordsOnDisk() const {
         const auto read = [this](const char* key) {
             return files::ReadProfileString("Scores", key, "-", *game->SettingsPath());
@@ -43,9 +47,7 @@ TEST_F(PunishmentOutcomeTest, Beating_UpdatesRecordsAnnouncesDeathAndEnrolsASucc
     game->EndPunishment();
 
     EXPECT_EQ(behindTheBox, "720 720 10;720 720 10;");
-    EXPECT_EQ(State().MaxKnockOutScore, 720);
-    EXPECT_EQ(State().HiScore, 720);
-    EXPECT_EQ(State().MaxHits, 10);
+    EXPECT_EQ(Records(), std::tuple(720, 720, 10));
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, "ポチは息絶えました．");
     EXPECT_EQ(messages.shown[0].caption, "Got 720 pts");
@@ -53,15 +55,10 @@ TEST_F(PunishmentOutcomeTest, Beating_UpdatesRecordsAnnouncesDeathAndEnrolsASucc
     EXPECT_EQ(messages.shown[1].caption, "Fendo");
     EXPECT_EQ(FendorIn(2).Name(), "シルキリ");
     EXPECT_EQ(FendorIn(2).Lv(), 1);
-    EXPECT_EQ(State().FrameDelayMs, 455);
-    EXPECT_EQ(State().HitCount, 0);
-    EXPECT_FALSE(State().InPunishment);
-    EXPECT_FALSE(State().TargetGuilty);
-    EXPECT_EQ(State().LastHitInput, 0);
-    EXPECT_EQ(State().PointsAtStart, 0);
-    EXPECT_EQ(State().StressAtStart, 0);
-    EXPECT_EQ(State().SelectedSlot, 2);
-    EXPECT_EQ(State().Points, 720);
+    const game::GameState& g = State();
+    EXPECT_EQ(std::tie(g.FrameDelayMs, g.HitCount, g.InPunishment, g.TargetGuilty, g.LastHitInput,
+                       g.PointsAtStart, g.StressAtStart, g.SelectedSlot, g.Points),
+              std::tuple(455, 0, false, false, 0, 0, 0, 2, 720));
 }
 
 TEST_F(PunishmentOutcomeTest, Beating_RecordsAreReplacedOnlyByGreaterValues) {
@@ -70,15 +67,12 @@ TEST_F(PunishmentOutcomeTest, Beating_RecordsAreReplacedOnlyByGreaterValues) {
     State().HiScore = 100000;
     BeatSlot(0, 2);  // knock-out score 144, equal to the record
     game->EndPunishment();
-    EXPECT_EQ(State().MaxKnockOutScore, 144);
-    EXPECT_EQ(State().MaxHits, 2);
-    EXPECT_EQ(State().HiScore, 100000);
+    EXPECT_EQ(Records(), std::tuple(100000, 144, 2));
     EXPECT_EQ(RecordsOnDisk(), "- - -");  // no record rose: nothing to save
 
     BeatSlot(1, 3);
     game->EndPunishment();
-    EXPECT_EQ(State().MaxKnockOutScore, 216);
-    EXPECT_EQ(State().MaxHits, 3);
+    EXPECT_EQ(Records(), std::tuple(100000, 216, 3));
     EXPECT_EQ(RecordsOnDisk(), "100000 216 3");
 }
 

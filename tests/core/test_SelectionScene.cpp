@@ -27,12 +27,11 @@ protected:
 };
 
 TEST_F(SelectionSceneTest, Anchors_FollowTheTwoRows) {
-    EXPECT_EQ(game::RosterAnchor(0).x, 216);
-    EXPECT_EQ(game::RosterAnchor(2).x, 316);
-    EXPECT_EQ(game::RosterAnchor(2).y, 80);
-    EXPECT_EQ(game::RosterAnchor(3).x, 256);
-    EXPECT_EQ(game::RosterAnchor(5).x, 356);
-    EXPECT_EQ(game::RosterAnchor(5).y, 130);
+    for (const auto& [slot, x, y] :
+         {std::tuple{0, 216, 80}, {2, 316, 80}, {3, 256, 130}, {5, 356, 130}}) {
+        EXPECT_EQ(game::RosterAnchor(slot).x, x);
+        EXPECT_EQ(game::RosterAnchor(slot).y, y);
+    }
 }
 
 TEST_F(SelectionSceneTest, CalmFrame_DrawsEveryPartAtItsPlaceAndAlternatesFrames) {

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "fakes/SettingsFolder.h"
-#include "files/ProfileFile.h"
 
 namespace {
 
@@ -55,9 +54,9 @@ TEST_F(SettingsFile, LoadTakesEachKeysDefaultForAValueThatIsNotAPlainFittingInte
     const std::vector<std::tuple<int, const char*, int64_t>> cases = {  // key, text, loaded
         {4, "32768", 37}, {4, "32767", 32767}, {4, "-32768", -32768}, {5, "-32769", 39},
         {0, "2147483648", 0}, {0, "2147483647", 2147483647}, {0, "-2147483648", -2147483648LL},
-        {0, "-2147483649", 0}, {0, "99999999999999999999999999", 0}, {0, "-5", -5},
+        {0, "-2147483649", 0}, {0, "99999999999999999999999999", 0}, {0, "-5", -5}, {0, "+5", 5},
         {1, "+12", 12}, {1, "--1", 0}, {1, "+-2", 0}, {4, "-+2", 37}, {1, "-", 0}, {1, "+", 0},
-        {2, "", 0}, {2, "   ", 0}, {2, " \t 12 \t", 12}, {2, "\"89\"", 89}, {2, "007", 7},
+        {2, "", 0}, {2, "   ", 0}, {2, " \t 12 \t", 12}, {2, "\" \t89\"", 89}, {2, "007", 7},
         {3, "2abc", 0}, {3, "1 2", 0}, {3, "0x1", 0}, {3, "1.0", 0},
         {3, "\xEF\xBC\x92", 0},  // a full-width 2
         {4, "65;left", 37}, {5, "\"\"", 39},
@@ -87,7 +86,7 @@ TEST_F(SettingsFile, LoadGivesWhatCanBeReadWhateverStandsThere) {
     };
     // All six keys, then blank lines up to the longest settings file and `extra` bytes more.
     const auto padded = [](std::size_t extra) {
-        return kAllSix + std::string(files::kLargestProfileFile - kAllSix.size() + extra, '\n');
+        return kAllSix + std::string(1048576 - kAllSix.size() + extra, '\n');
     };
     const auto raw = [](std::string bytes) {
         return [bytes](const fs::path& ini) { fakes::Write(ini, bytes); };

@@ -3,25 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#if defined(__SANITIZE_ADDRESS__)
-// The sanitizer's allocator keeps its own books; GCC ships no header for this one.
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#else
-#include <malloc.h>
-#endif
-
 #include "core/Game.h"
 #include "fakes/GameFixture.h"
+#include "fakes/LiveHeap.h"
 
 namespace {
-
-std::size_t LiveHeapBytes() {
-#if defined(__SANITIZE_ADDRESS__)
-    return __sanitizer_get_current_allocated_bytes();
-#else
-    return mallinfo2().uordblks;
-#endif
-}
 
 // Varied but repeatable draws, so every run soaks the same game.
 class SeededRandom final : public platform::Random {
@@ -96,9 +82,9 @@ TEST_F(SoakTest, AHundredThousandFramesAndTwoThousandPunishmentsKeepTheHeapFlat)
     StartGame();
     // The first round lets every lazily made buffer come into being.
     Round(0, 200);
-    const std::size_t settled = LiveHeapBytes();
+    const std::size_t settled = fakes::LiveHeapBytes();
     Round(200, 1800);
-    const std::size_t after = LiveHeapBytes();
+    const std::size_t after = fakes::LiveHeapBytes();
 
     EXPECT_GT(games, 10);
     EXPECT_EQ(State().MaxHits, 10);

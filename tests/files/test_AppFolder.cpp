@@ -33,9 +33,9 @@ TEST(WithTrailingSeparator, LooksOnlyAtTheLastCharacter) {
 TEST(AppFolder, EndsInExactlyOneSeparator) {
     const std::string folder = files::AppFolder();
     ASSERT_GE(folder.size(), 1u);
-    EXPECT_EQ(folder.back(), files::kPathSeparator);
+    EXPECT_EQ(folder.back(), '/');
     if (folder.size() > 1) {
-        EXPECT_NE(folder[folder.size() - 2], files::kPathSeparator);
+        EXPECT_NE(folder[folder.size() - 2], '/');
     }
 }
 

@@ -18,10 +18,12 @@ TEST_F(TemporaryFile, RemovesOnlyTheTemporariesOfTheTargetThatAnEndedProcessLeft
     const std::string ended = std::to_string(fakes::EndedProcessId());
     const std::string running = std::to_string(::getpid());
     const std::string e = "fendo.ini." + ended;
-    const std::vector<std::string> removed = {e + "-0.tmp", e + "-17.tmp"};
+    const std::vector<std::string> removed = {e + "-0.tmp", e + "-19.tmp"};
+    // Run as another user: this process and process 1 are alive but not ours to signal.
     // clang-format off
     const std::vector<std::string> kept = {
-        "fendo.ini", "fendo.ini." + running + "-0.tmp", e + "-x.tmp", e + "-.tmp", e + ".tmp",
+        "fendo.ini", "fendo.ini." + running + "-0.tmp", "fendo.ini.1-0.tmp",
+        e + "-x.tmp", e + "-.tmp", e + ".tmp",
         "fendo.ini.-" + ended + "-1.tmp", e + "-1.tmp.bak", e + "-1.TMP",
         "other.ini." + ended + "-1.tmp", "Fendo.ini." + ended + "-1.tmp", "fendo.ini.tmp",
     };
@@ -34,7 +36,7 @@ TEST_F(TemporaryFile, RemovesOnlyTheTemporariesOfTheTargetThatAnEndedProcessLeft
     const std::string folderByThatName = "fendo.ini." + ended + "-2.tmp";
     fs::create_directory(folder_ / folderByThatName);
 
-    files::RemoveStaleTemporaries(path_);
+    fakes::AsNobody(folder_, [this] { return files::RemoveStaleTemporaries(path_), true; });
 
     std::vector<std::string> expected = kept;
     expected.push_back(folderByThatName);

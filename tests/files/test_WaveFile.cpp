@@ -6,6 +6,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fakes/HostileFiles.h"
@@ -71,7 +72,7 @@ protected:
 TEST_F(WaveFileTest, EveryPlainWaveIsPlayable) {
     const std::string data = Chunk("data", std::string(400, '\x10'));
     for (const std::string& format :
-         {Format(1, 1, 22050, 16), Format(1, 2, 44100, 8), Format(3, 1, 48000, 32),
+         {Format(1, 1, 22050, 16), Format(1, 8, 44100, 8), Format(3, 1, 48000, 32),
           Extensible(1, 1, 22050, 16), Extensible(1, 2, 44100, 24), Extensible(3, 1, 48000, 32),
           Format(7, 1, 8000, 8), Format(6, 1, 8000, 8)}) {
         EXPECT_TRUE(Check(Riff(Chunk("fmt ", format) + data))) << testing::PrintToString(format);
@@ -90,18 +91,15 @@ TEST_F(WaveFileTest, ReadGivesTheFormatAndTheDataAsTheFileHoldsThem) {
                Chunk("data", samples) + Chunk("LIST", "after")));
     const auto wave = files::ReadPlayableWave(path.string());
     ASSERT_TRUE(wave.has_value());
-    EXPECT_EQ(wave->formatTag, 1);
-    EXPECT_EQ(wave->channels, 2);
-    EXPECT_EQ(wave->sampleRate, 44100u);
-    EXPECT_EQ(wave->bitsPerSample, 24);
+    EXPECT_EQ(std::tie(wave->formatTag, wave->channels, wave->sampleRate, wave->bitsPerSample),
+              std::tuple(1, 2, 44100u, 24));
     EXPECT_EQ(std::string(wave->samples.begin(), wave->samples.end()), samples);
 
     // An EXTENSIBLE header reads as the format its sub-format names.
     Check(Riff(Chunk("fmt ", Extensible(3, 2, 48000, 32)) + Chunk("data", "12345678")));
     const auto floats = files::ReadPlayableWave(path.string());
     ASSERT_TRUE(floats.has_value());
-    EXPECT_EQ(floats->formatTag, 3);
-    EXPECT_EQ(floats->bitsPerSample, 32);
+    EXPECT_EQ(std::tie(floats->formatTag, floats->bitsPerSample), std::tuple(3, 32));
 
     Check(Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + "data" + Le32(100) + "short"));
     EXPECT_FALSE(files::ReadPlayableWave(path.string()).has_value());
@@ -116,10 +114,14 @@ TEST_F(WaveFileTest, AnythingElseIsNot) {
     EXPECT_FALSE(Check(Riff(Chunk("data", samples))));
     EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) + Chunk("data", ""))));
     EXPECT_FALSE(Check(Riff(Chunk("fmt ", "short"))));
+    // The format chunk nearest the data counts.
+    EXPECT_FALSE(Check(Riff(Chunk("fmt ", Format(1, 1, 22050, 16)) +
+                            Chunk("fmt ", Format(2, 1, 22050, 4)) + Chunk("data", samples))));
     for (const std::string& format :
-         {Format(2, 1, 22050, 4), Format(1, 0, 22050, 16), Format(7, 1, 8000, 16),
-          Extensible(7, 1, 8000, 8), Extensible(1, 1, 22050, 16, 22, "a foreign GUID"),
-          Extensible(1, 1, 22050, 16, 21), Format(0xFFFE, 1, 22050, 16) + Le16(22)}) {
+         {Format(2, 1, 22050, 4), Format(1, 0, 22050, 16), Format(1, 9, 44100, 8),
+          Format(7, 1, 8000, 16), Extensible(7, 1, 8000, 8),
+          Extensible(1, 1, 22050, 16, 22, "a foreign GUID"), Extensible(1, 1, 22050, 16, 21),
+          Format(0xFFFE, 1, 22050, 16) + Le16(22)}) {
         EXPECT_FALSE(Check(Riff(Chunk("fmt ", format) + Chunk("data", samples))))
             << testing::PrintToString(format);
     }

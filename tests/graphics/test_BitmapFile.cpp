@@ -9,6 +9,7 @@
 
 #include "SurfaceCheck.h"
 #include "fakes/BmpBuilder.h"
+#include "fakes/LiveHeap.h"
 
 namespace {
 
@@ -113,7 +114,8 @@ TEST_F(LoadBitmapFileTest, Load_NullTargetIsIgnoredAndLaterLoadsWork) {
 
 // Loads share a buffer kept between them; each must draw its own file's
 // pixels whatever a larger or smaller file left in it before, including one
-// too large for the buffer to be kept.
+// too large for the buffer to be kept. A sheet's buffer stays for the next
+// load; a hostile file's megabytes go with its own.
 TEST_F(LoadBitmapFileTest, Load_FilesOfEverySizeInTurnEachDrawTheirOwnPixels) {
     const std::vector<uint32_t> wideRow(700, 0x123456);
     const std::string large =
@@ -134,6 +136,15 @@ TEST_F(LoadBitmapFileTest, Load_FilesOfEverySizeInTurnEachDrawTheirOwnPixels) {
                             : std::vector<uint32_t>{0xEFCDAB, before[1], before[2], before[3]};
         EXPECT_EQ(fakes::Snapshot(target), expected) << path;
     }
+    const std::string sheet =
+        Write("sheet.bmp", BuildFile(Header{400, 200, 24}, {}, std::vector<uint8_t>(240000)));
+    graphics::BitmapLoader fresh;
+    graphics::Surface target(2, 2);
+    const std::size_t heap = fakes::LiveHeapBytes();
+    fresh.Load(large, &target);
+    EXPECT_LT(fakes::LiveHeapBytes(), heap + 1048576);
+    fresh.Load(sheet, &target);
+    EXPECT_GE(fakes::LiveHeapBytes(), heap + 240054);
 }
 
 }  // namespace

@@ -16,8 +16,6 @@ namespace {
 using fakes::BuildFile;
 using fakes::Header;
 using graphics::dib::FileExtent;
-using graphics::dib::kMaxFileBytes;
-using graphics::dib::kMaxLeadBytes;
 
 std::vector<uint8_t> WithOffBits(std::vector<uint8_t> file, uint32_t offBits) {
     file.resize(std::max<size_t>(file.size(), graphics::dib::kHeadSize));
@@ -38,8 +36,10 @@ struct ExtentCase {
 };
 
 // What one load may read is fixed by the headers alone, and never passes
-// the cap however large the sizes they claim.
+// the cap however large the sizes they claim: the longest lead and the
+// longest RLE stream of a 4096 x 4096 image.
 TEST(DibExtent, HeadersAloneBoundWhatIsRead) {
+    constexpr uint64_t kMostEver = 65536 + 4 * 4096 * 4097 + 4 * 4096 + 2;
     const std::vector<ExtentCase> cases = {
         {"the 400 x 200 background", BuildFile(Header{400, 200, 24}, {}, {}), 240054, 240054},
         {"8 bits, 4 colours",
@@ -48,10 +48,10 @@ TEST(DibExtent, HeadersAloneBoundWhatIsRead) {
         {"the largest 32-bit image", BuildFile(Header{4096, -4096, 32}, {}, {}),
          54 + (uint64_t{64} << 20), 54 + (uint64_t{64} << 20)},
         {"the largest RLE image with its pixels furthest in",
-         WithOffBits(Rle8(4096, 4096, {}), kMaxLeadBytes), kMaxLeadBytes, kMaxFileBytes},
+         WithOffBits(Rle8(4096, 4096, {}), 65536), 65536, kMostEver},
         {"4097 wide", BuildFile(Header{4097, 1, 24}, {}, {}), std::nullopt},
         {"4097 high, top-down", BuildFile(Header{1, -4097, 24}, {}, {}), std::nullopt},
-        {"pixels past the lead", WithOffBits(Rle8(1, 1, {}), kMaxLeadBytes + 1), std::nullopt},
+        {"pixels past the lead", WithOffBits(Rle8(1, 1, {}), 65537), std::nullopt},
         {"header past the lead", BuildFile(Header{1, 1, 24, fakes::kRgb, 0, 70000}, {}, {}),
          std::nullopt},
         {"short of the headers", std::vector<uint8_t>(53, 0x28), std::nullopt},
@@ -63,7 +63,7 @@ TEST(DibExtent, HeadersAloneBoundWhatIsRead) {
         if (extent) {
             EXPECT_EQ(extent->least, *c.least);
             EXPECT_EQ(extent->most, c.most);
-            EXPECT_LE(extent->most, kMaxFileBytes);
+            EXPECT_LE(extent->most, kMostEver);
         }
     }
 }

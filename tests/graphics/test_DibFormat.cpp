@@ -75,8 +75,8 @@ TEST(DibFormat, Parse_RefusesAbsurdSizes) {
          BuildFile(Header{70000, 70000, 8, fakes::kRle8, 1}, fakes::Table({0}),
                    std::vector<uint8_t>{0x00, 0x01})},
         {"header shorter than 40 bytes", With32(Good24(1, 1), kInfoSizeAt, 12)},
-        {"wider than any sheet", Good24(graphics::dib::kMaxSide + 1, 1)},
-        {"taller than any sheet, top-down", Good24(1, -graphics::dib::kMaxSide - 1)},
+        {"wider than any sheet", Good24(4097, 1)},
+        {"taller than any sheet, top-down", Good24(1, -4097)},
         {"header longer than any lead", With32(Good24(1, 1), kInfoSizeAt, 0x10001)},
     });
 }

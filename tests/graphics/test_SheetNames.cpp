@@ -4,18 +4,13 @@
 
 namespace {
 
-TEST(SheetNames, SheetsLieInTheDataFolderBesideTheProgram) {
+// A root folder still gives one separator.
+TEST(SheetNames, SheetsAndThePunchSoundLieInTheDataFolderBesideTheProgram) {
     EXPECT_EQ(graphics::SheetPath("/opt/fendo/", "m"), "/opt/fendo/fdata/default_m.bmp");
     EXPECT_EQ(graphics::SheetPath("/opt/fendo/", "c"), "/opt/fendo/fdata/default_c.bmp");
-}
-
-TEST(SheetNames, ARootFolderStillGivesOneSeparator) {
+    EXPECT_EQ(graphics::PunchSoundPath("/opt/fendo/"), "/opt/fendo/fdata/default_p.wav");
     EXPECT_EQ(graphics::SheetPath("/", "m"), "/fdata/default_m.bmp");
     EXPECT_EQ(graphics::PunchSoundPath("/"), "/fdata/default_p.wav");
-}
-
-TEST(SheetNames, PunchSoundSitsBesideTheSheets) {
-    EXPECT_EQ(graphics::PunchSoundPath("/opt/fendo/"), "/opt/fendo/fdata/default_p.wav");
 }
 
 }  // namespace

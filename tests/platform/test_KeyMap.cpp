@@ -25,7 +25,8 @@ TEST(KeyMap, EachKeyGetsItsWindowsCodeWhateverTheShiftState) {
         // The keypad has codes of its own; the same symbols on the main block are punctuation.
         {Qt::Key_0, kKeypad, 96}, {Qt::Key_5, kKeypad, 101}, {Qt::Key_9, kKeypad, 105},
         {Qt::Key_Asterisk, kKeypad, 106}, {Qt::Key_Plus, kKeypad, 107},
-        {Qt::Key_Comma, kKeypad, 108}, {Qt::Key_Minus, kKeypad, 109},
+        // The decimal key of comma layouts comes as the keypad's comma.
+        {Qt::Key_Comma, kKeypad, 110}, {Qt::Key_Minus, kKeypad, 109},
         {Qt::Key_Period, kKeypad, 110}, {Qt::Key_Slash, kKeypad, 111},
         {Qt::Key_Minus, kNone, 189}, {Qt::Key_Period, kNone, 190}, {Qt::Key_Slash, kNone, 191},
         // Without NumLock the keypad sends the navigation keys.

@@ -9,22 +9,22 @@
 
 namespace {
 
-TEST(QtSound, MissingFileSoundsTheFallbackInstead) {
-    int fallbacks = 0;
-    platform::QtSound sound([&] { ++fallbacks; });
-    sound.PlayAsync("/nonexistent/fdata/default_p.wav");
-    sound.PlayAsync("/nonexistent/fdata/default_p.wav");
-    EXPECT_EQ(fallbacks, 2);
-}
-
-TEST(QtSound, UnplayableFileSoundsTheFallbackInstead) {
+// A file is looked at again for every play: one spoilt after it played sounds
+// the fallback from then on.
+TEST(QtSound, MissingOrUnplayableFileSoundsTheFallbackInstead) {
     const auto path = std::filesystem::path(::testing::TempDir()) / "not_a_wave.wav";
-    std::ofstream(path) << "RIFF\x10\0\0\0WAVEthis is not a wave file";
+    std::filesystem::copy_file(
+        QCoreApplication::applicationDirPath().toStdString() + "/fdata/default_p.wav", path,
+        std::filesystem::copy_options::overwrite_existing);
     int fallbacks = 0;
     platform::QtSound sound([&] { ++fallbacks; });
     sound.PlayAsync(path.string());
+    EXPECT_EQ(fallbacks, 0);
+    std::ofstream(path) << "RIFF\x10\0\0\0WAVEthis is not a wave file";
     sound.PlayAsync(path.string());
-    EXPECT_EQ(fallbacks, 2);
+    sound.PlayAsync(path.string());
+    sound.PlayAsync("/nonexistent/fdata/default_p.wav");
+    EXPECT_EQ(fallbacks, 3);
     std::filesystem::remove(path);
 }
 

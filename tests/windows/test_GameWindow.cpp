@@ -57,12 +57,6 @@ TEST_F(GameWindowTest, Layout_FollowsTheTwipsGrid) {
     EXPECT_EQ(PlayField()->geometry(), QRect(20, 48, 404, 204));
     EXPECT_EQ(Label("lblPoints")->geometry(), QRect(184, 3, 237, 25));
     EXPECT_EQ(Label("lblFendorData")->geometry(), QRect(216, 264, 213, 21));
-    EXPECT_EQ(Text("lblPoints"), "0 pts");
-    EXPECT_EQ(Text("lblHiScore"), "HiSc:");
-    EXPECT_EQ(Text("lblHits"), "Hits");
-    EXPECT_EQ(Text("lblHPS"), "hps");
-    EXPECT_EQ(Text("lblStress"), "0");
-    EXPECT_EQ(Text("Label1"), QStringLiteral("ストレス"));
     EXPECT_TRUE(Label("lblPoints")->alignment().testFlag(Qt::AlignRight));
     EXPECT_TRUE(Label("lblStress")->alignment().testFlag(Qt::AlignHCenter));
     struct Font {
@@ -70,17 +64,19 @@ TEST_F(GameWindowTest, Layout_FollowsTheTwipsGrid) {
         int pixels;
         bool bold;
         const char* family;
+        const char* text;
     };
     const Font fonts[] = {
-        {"lblHiScore", 11, false, "Liberation Sans"},
-        {"lblPoints", 19, true, "Liberation Sans"},
-        {"lblHits", 16, true, "Liberation Sans"},
-        {"lblHPS", 13, true, "Liberation Sans"},
-        {"lblStress", 16, true, "DejaVu Sans"},
-        {"lblFendorData", 15, true, "Fendo UI Gothic"},
-        {"Label1", 12, false, "Fendo UI Gothic"},
+        {"lblHiScore", 11, false, "Liberation Sans", "HiSc:"},
+        {"lblPoints", 19, true, "Liberation Sans", "0 pts"},
+        {"lblHits", 16, true, "Liberation Sans", "Hits"},
+        {"lblHPS", 13, true, "Liberation Sans", "hps"},
+        {"lblStress", 16, true, "DejaVu Sans", "0"},
+        {"lblFendorData", 15, true, "Fendo UI Gothic", ""},
+        {"Label1", 12, false, "Fendo UI Gothic", "ストレス"},
     };
     for (const Font& f : fonts) {
+        EXPECT_EQ(Text(f.label), QString::fromUtf8(f.text)) << f.label;
         const QFont font = Label(f.label)->font();
         EXPECT_EQ(font.pixelSize(), f.pixels) << f.label;
         EXPECT_EQ(font.bold(), f.bold) << f.label;
@@ -90,41 +86,30 @@ TEST_F(GameWindowTest, Layout_FollowsTheTwipsGrid) {
 
 TEST_F(GameWindowTest, ShowScores_WritesEveryLabel) {
     StartGame();
-    State().Points = 12345;
     State().HiScore = 40000;
     State().MaxKnockOutScore = 9000;
     State().MaxHits = 75;
-    State().HitCount = 40;
-    window->ShowScores();
-    EXPECT_EQ(Text("lblPoints"), "12345 pts");
-    EXPECT_EQ(Text("lblHiScore"), "HiSc: 40000 pts");
-    EXPECT_EQ(Text("lblMaxKOScore"), "MaxKO: 9000 pts");
-    EXPECT_EQ(Text("lblMaxHits"), "MaxHits: 75 hits (12 hps)");
-    EXPECT_EQ(Text("lblHits"), "40 Hits");
-    EXPECT_EQ(Text("lblHPS"), "6hps (hits per sec.)");
-    State().HitCount = 5;
-    State().Points = -3;
-    window->ShowScores();
-    EXPECT_EQ(Text("lblHPS"), "0hps (hits per sec.)");
-    EXPECT_EQ(Text("lblPoints"), "-3 pts");
-    State().HitCount = 6;
-    window->ShowScores();
-    EXPECT_EQ(Text("lblHPS"), "1hps (hits per sec.)");
+    for (const auto& [points, hits, shown] :
+         {std::tuple{12345, 40, "12345 pts|40 Hits|6hps (hits per sec.)"},
+          {-3, 5, "-3 pts|5 Hits|0hps (hits per sec.)"},
+          {0, 6, "0 pts|6 Hits|1hps (hits per sec.)"}}) {
+        State().Points = points;
+        State().HitCount = hits;
+        window->ShowScores();
+        EXPECT_EQ(Text("lblPoints") + "|" + Text("lblHits") + "|" + Text("lblHPS"), shown);
+    }
+    EXPECT_EQ(Text("lblHiScore") + "|" + Text("lblMaxKOScore") + "|" + Text("lblMaxHits"),
+              "HiSc: 40000 pts|MaxKO: 9000 pts|MaxHits: 75 hits (12 hps)");
 }
 
 TEST_F(GameWindowTest, ShowStress_DrawsTheBarAndThePercentage) {
     StartGame();
-    window->ShowStress(0);
-    EXPECT_EQ(Bar(), 0);
-    window->ShowStress(1);
-    EXPECT_EQ(Text("lblStress"), "0");
-    EXPECT_EQ(Bar(), 1);
-    window->ShowStress(100);
-    EXPECT_EQ(Text("lblStress"), "50");
-    EXPECT_EQ(Bar(), 116);
-    window->ShowStress(199);
-    EXPECT_EQ(Text("lblStress"), "99");
-    EXPECT_EQ(Bar(), 231);
+    for (const auto& [stress, percent, bar] :
+         {std::tuple{0, "0", 0}, {1, "0", 1}, {100, "50", 116}, {199, "99", 231}}) {
+        window->ShowStress(stress);
+        EXPECT_EQ(Text("lblStress"), percent);
+        EXPECT_EQ(Bar(), bar);
+    }
     EXPECT_FALSE(State().GameOver);
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -358,8 +343,8 @@ TEST_F(GameWindowTest, HitFlood_IsCountedWithoutUnboundedNestingAndSettlesOnTime
     window->Main();
 
     EXPECT_EQ(delivered, kHits);
-    EXPECT_LE(deepest, game::Game::kMaxNestedBursts + 1);
-    EXPECT_EQ(sound.played.size(), static_cast<size_t>(game::Game::kMaxNestedBursts));
+    EXPECT_LE(deepest, 101);
+    EXPECT_EQ(sound.played.size(), 100u);
     EXPECT_EQ(settledAt, 600 + 6001);
     ASSERT_FALSE(messages.shown.empty());
     // 1 x 2 x 6 x 20000 x 6 \ 1

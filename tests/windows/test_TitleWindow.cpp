@@ -60,14 +60,28 @@ protected:
             EXPECT_EQ(Option(index)->isChecked(), index == mode);
         }
         EXPECT_EQ(game->GetInputMode(), mode);
+        QWidget* frame = Find("fraPunishKey");
+        EXPECT_EQ(frame->isEnabled(), mode != 0);
         for (const char* control :
-             {"fraPunishKey", "lblPunishKey1", "txtPunishKey0", "txtPunishKey1"}) {
-            EXPECT_EQ(Find(control)->isEnabled(), mode != 0) << control;
+             {"lblPunishKey0", "lblPunishKey1", "txtPunishKey0", "txtPunishKey1"}) {
+            EXPECT_EQ(Find(control)->isEnabledTo(frame), mode != 0) << control;
         }
         EXPECT_EQ(Text("lblHowToSelect"), windows::title_texts::HowToSelectText(mode));
         EXPECT_EQ(Text("lblHowToPunish"), windows::title_texts::HowToPunishText(
                                               mode, static_cast<int16_t>(game->GetPunishKeyL()),
                                               static_cast<int16_t>(game->GetPunishKeyR())));
+    }
+    // Yellow with black text while it is being edited, in an active window or
+    // not; otherwise the colours around it, greyed when it is off.
+    void ExpectColours(QLineEdit* box, bool editing) {
+        QPalette expected = box->parentWidget()->palette();
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            if (editing) {
+                expected.setColor(group, QPalette::Base, QColor(255, 255, 0));
+                expected.setColor(group, QPalette::Text, QColor(0, 0, 0));
+            }
+        }
+        EXPECT_EQ(box->palette(), expected);
     }
 };
 
@@ -104,7 +118,8 @@ TEST_F(TitleWindowTest, Load_ShowsTheFile) {
         {"[Scores]\nMaxHits=5\n[Control Settings]\nInputMode=1\n", "0 pts|0 pts|5 Hits|0 hps|←|→",
          1},
         // No option for a mode the window does not know: mouse only.
-        {"[Control Settings]\nInputMode=7\nPunishKeyL=101\n", "0 pts|0 pts|0 Hits|0 hps|n5|→", 0},
+        {"[Control Settings]\nInputMode=3\nPunishKeyL=34\n", "0 pts|0 pts|0 Hits|0 hps|PgDown|→",
+         0},
         {"[Control Settings]\nInputMode=-1\n", "0 pts|0 pts|0 Hits|0 hps|←|→", 0},
         {"[Scores]\nHiScore=1234\nMaxKnockOutScore=-5\nMaxHits=17\n"
          "[Control Settings]\nInputMode=2\nPunishKeyL=81\nPunishKeyR=300\n",
@@ -120,7 +135,12 @@ TEST_F(TitleWindowTest, Load_ShowsTheFile) {
         EXPECT_EQ(Text("lblHiScore") + "|" + Text("lblMaxKOScore") + "|" + Text("lblMaxHits") +
                       "|" + Text("lblHPS") + "|" + Text(Box(0)) + "|" + Text(Box(1)),
                   c.shown);
+        // A name longer than its box shows from its start.
+        EXPECT_EQ(Box(0)->cursorPosition() + Box(1)->cursorPosition(), 0);
         ExpectMode(c.mode);
+        // Tab from Go reaches the option that is on, never one that is off.
+        Press(Qt::Key_Tab);
+        EXPECT_EQ(Focus(), Option(c.mode));
     }
     // A key with no name stays in force until another is chosen.
     EXPECT_EQ(game->GetPunishKeyR(), 300);
@@ -165,20 +185,27 @@ TEST_F(TitleWindowTest, PunchKeys_CapturedOnlyOutsideMouseOnlyMode) {
     EXPECT_EQ(Focus(), Box(1));
     // The key that moved the focus is not taken as a punch key.
     EXPECT_EQ(Text(Box(1)), "→");
-    EXPECT_EQ(Box(1)->palette().color(QPalette::Base), QColor(255, 255, 0));
-    EXPECT_EQ(Box(1)->palette().color(QPalette::Text), QColor(0, 0, 0));
+    ExpectColours(Box(1), true);
+    // Another window taking the focus does not end the editing.
+    QFocusEvent windowLeft(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(Box(1), &windowLeft);
+    ExpectColours(Box(1), true);
     Press(Qt::Key_L, Qt::AltModifier);
     EXPECT_EQ(Focus(), Box(0));
-    EXPECT_EQ(Box(1)->palette().color(QPalette::Base),
-              QGuiApplication::palette().color(QPalette::Base));
+    ExpectColours(Box(1), false);
+    // Tab and Shift+Tab move between the boxes, which select nothing and
+    // show their names from the start.
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(Focus(), Box(1));
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(Focus(), Box(0));
+    EXPECT_FALSE(Box(0)->hasSelectedText());
+    EXPECT_EQ(Box(0)->cursorPosition() + Box(1)->cursorPosition(), 0);
 
-    const std::pair<Qt::Key, Qt::KeyboardModifiers> refused[] = {
-        {Qt::Key_Right, Qt::NoModifier}, {Qt::Key_Space, Qt::NoModifier},
-        {Qt::Key_F1, Qt::NoModifier},    {Qt::Key_Comma, Qt::KeypadModifier},
-        {Qt::Key_Shift, Qt::NoModifier}, {Qt::Key_Semicolon, Qt::NoModifier}};
-    for (const auto& [key, modifiers] : refused) {
+    for (const Qt::Key key :
+         {Qt::Key_Right, Qt::Key_Space, Qt::Key_F1, Qt::Key_Shift, Qt::Key_Semicolon}) {
         SCOPED_TRACE(key);
-        Press(key, modifiers);
+        Press(key);
         EXPECT_EQ(Text(Box(0)), "←");
         EXPECT_EQ(Focus(), Box(0));
     }
@@ -196,11 +223,16 @@ TEST_F(TitleWindowTest, PunchKeys_CapturedOnlyOutsideMouseOnlyMode) {
     for (const auto& [key, modifiers, name, code] :
          {std::tuple{Qt::Key_5, Qt::KeypadModifier, "n5", 101},
           {Qt::Key_A, Qt::ShiftModifier, "A", 65},
-          {Qt::Key_Q, Qt::NoModifier, "Q", 81}}) {
+          {Qt::Key_Q, Qt::NoModifier, "Q", 81},
+          // The keypad's decimal key, also where it is a comma.
+          {Qt::Key_Comma, Qt::KeypadModifier, "n,", 110},
+          {Qt::Key_PageUp, Qt::NoModifier, "PgUp", 33},
+          {Qt::Key_Delete, Qt::NoModifier, "Delete", 46}}) {
         Press(Qt::Key_R);
         Press(key, modifiers);
         EXPECT_EQ(Text(Box(1)), name);
         EXPECT_EQ(game->GetPunishKeyR(), code);
+        EXPECT_EQ(Box(1)->cursorPosition(), 0);
     }
     EXPECT_EQ(quits, 0);
     EXPECT_TRUE(window->isVisible());
@@ -228,6 +260,8 @@ TEST_F(TitleWindowTest, Leaving_ByQuitCloseBoxOrEnterKeepsTheChoices) {
     // The focus went on to Go; Enter from the left box presses Go all the same.
     Press(Qt::Key_L);
     Press(Qt::Key_Return);
+    // A second Go queued behind the first finds the window closed.
+    window->cmdGo_Click();
     EXPECT_EQ(goes, 1);
     EXPECT_EQ(quits, 2);
     EXPECT_FALSE(window->isVisible());
