@@ -13,7 +13,7 @@ Canvas::Canvas(int width, int height, Rgb fill)
 }
 
 Rgb Canvas::At(int x, int y) const {
-    assert(contains(x, y));
+    assert(Contains(x, y));
     return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                    static_cast<std::size_t>(x)];
 }
