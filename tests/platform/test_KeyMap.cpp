@@ -35,6 +35,7 @@ TEST(KeyMap, EachKeyGetsItsWindowsCodeWhateverTheShiftState) {
         {Qt::Key_Home, kNone, 36}, {Qt::Key_Left, kNone, 37}, {Qt::Key_Up, kNone, 38},
         {Qt::Key_Right, kNone, 39}, {Qt::Key_Down, kNone, 40}, {Qt::Key_Insert, kNone, 45},
         {Qt::Key_Delete, kNone, 46}, {Qt::Key_Space, kNone, 32}, {Qt::Key_Return, kNone, 13},
+        {Qt::Key_Tab, kNone, 9}, {Qt::Key_Backtab, kShift, 9},
         {Qt::Key_Shift, kShift, 16}, {Qt::Key_Control, Qt::ControlModifier, 17},
         {Qt::Key_F1, kNone, 112}, {Qt::Key_F12, kNone, 123},
         // Keys without a code.
