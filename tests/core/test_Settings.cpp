@@ -143,6 +143,7 @@ TEST_F(SettingsFile, SaveWritesTheSixKeysAndKeepsEveryOtherLine) {
     const std::string all1100 = with(kAllSix, "HiScore=11", "HiScore=1100");
     const Six saved1100 = {1100, 22, 33, 1, 65, 66};
     const std::string onlyHiScore = "[Scores]\r\nHiScore=11\r\n";
+    const std::string fullMode2 = sized(with(kAllSix, "InputMode=1", "InputMode=2"), 1048575);
     const std::vector<SaveCase> cases = {
         {std::nullopt,
          {1234, 567, 89, 0, 37, 39},
@@ -165,6 +166,8 @@ TEST_F(SettingsFile, SaveWritesTheSixKeysAndKeepsEveryOtherLine) {
         // The save adds two bytes.
         {sized(kAllSix, 1048574), saved1100, sized(all1100, 1048576), saved1100},
         {sized(kAllSix, 1048575), saved1100, sized(kAllSix, 1048575), kAllSixValues},
+        // Nor does a save that failed take back this copy's control settings.
+        {fullMode2, saved1100, fullMode2, {11, 22, 33, 2, 65, 66}},
         {sized(onlyHiScore, 1048516),
          saved1100,
          sized(onlyHiScore, 1048516),

@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 // clang-format off
 // What is odd about the program's folder app/, if anything.
 enum class Program { kPlain, kWritableFile, kAnothersFile, kForeignGroup, kAnothersFolder,
-    kAnothersLinkInRootsFolder, kOutOfInodes, kUsrBinAsRoot, kOptAsRoot };
+    kAnothersLinkInRootsFolder, kOutOfInodes, kUsrBinAsRoot, kOptAsRoot, kLinkToUsrBinAsRoot,
+    kRootsSeed };
 enum class DataHome { kUnset, kAbsolute, kRelative, kUnsetAndHomeReadOnly, kAFile, kReadOnly,
     kReadOnlyFendo, kAnothersFendo, kOutOfInodes, kUnsetAndLocalShareOpenToAll };
 enum class Where { kBeside, kDataHome, kLocalShare, kNowhere };
@@ -72,6 +73,8 @@ constexpr Case kCases[] = {
     {"NoInodesKeepTheXdgDataHome",     0555, P::kPlain, kSeed,   D::kOutOfInodes, nullptr, W::kDataHome, nullptr},
     {"UsrInstallIsNotWrittenByRoot",   0755, P::kUsrBinAsRoot, nullptr, D::kAbsolute, nullptr, W::kDataHome, nullptr},
     {"OptInstallIsNotWrittenByRoot",   0755, P::kOptAsRoot, nullptr, D::kAbsolute, nullptr, W::kDataHome, nullptr},
+    {"UsrInstallByALinkIsNotWritten",  0755, P::kLinkToUsrBinAsRoot, nullptr, D::kAbsolute, nullptr, W::kDataHome, nullptr},
+    {"RootsSeedIsTaken",               0555, P::kRootsSeed, kSeed, D::kAbsolute, nullptr, W::kDataHome, kSeed},
 };
 // clang-format on
 
@@ -155,6 +158,12 @@ TEST(SettingsLocation, ChoosesTheFolderThatKeepsResults) {
         if (c.program == P::kAnothersFolder || c.program == P::kAnothersLinkInRootsFolder) {
             ::lchown(app.c_str(), c.program == P::kAnothersFolder ? kAnotherUser : 0, -1);
         }
+        if (c.program == P::kLinkToUsrBinAsRoot) {
+            fs::create_symlink("/usr/bin", base.path() / "bin");
+        }
+        if (c.program == P::kRootsSeed) {
+            ::lchown((app / "fendo.ini").c_str(), 0, -1);
+        }
         if (c.program == P::kAnothersFile || c.program == P::kAnothersLinkInRootsFolder) {
             ::lchown((app / "fendo.ini").c_str(), kAnotherUser, -1);
         }
@@ -165,8 +174,11 @@ TEST(SettingsLocation, ChoosesTheFolderThatKeepsResults) {
         // By DataHome.
         const std::string dataHomes[] = {"", xdg, "xdg-data", "", xdg, xdg, xdg, xdg, xdg, ""};
         const files::UserFolders folders = {dataHomes[static_cast<int>(c.dataHome)], home};
-        const bool asRoot = c.program == P::kUsrBinAsRoot || c.program == P::kOptAsRoot;
-        const std::string programFolder = !asRoot                      ? app.string() + "/"
+        const bool asRoot = c.program == P::kUsrBinAsRoot || c.program == P::kOptAsRoot ||
+                            c.program == P::kLinkToUsrBinAsRoot;
+        const std::string programFolder = !asRoot ? app.string() + "/"
+                                          : c.program == P::kLinkToUsrBinAsRoot
+                                              ? (base.path() / "bin").string() + "/"
                                           : c.program == P::kOptAsRoot ? "/opt/"
                                                                        : "/usr/bin/";
         const fs::path expected =
@@ -178,7 +190,12 @@ TEST(SettingsLocation, ChoosesTheFolderThatKeepsResults) {
             return files::SettingsFilePath(programFolder, folders) ==
                    (c.expected == W::kNowhere ? std::nullopt : std::optional(expected.string()));
         };
-        EXPECT_TRUE(asRoot ? chooses() : fakes::AsNobody(home, chooses))
+        // From a folder the player may write, where a relative XDG_DATA_HOME could be made.
+        const auto fromBase = [&] {
+            fs::current_path(base.path());
+            return chooses();
+        };
+        EXPECT_TRUE(asRoot ? chooses() : fakes::AsNobody(home, fromBase))
             << "not chosen: " << expected;
         const std::string warning = testing::internal::GetCapturedStderr();
         // Only a player left without a place hears of it: once, with the folder named.

@@ -35,11 +35,14 @@ TEST_F(TemporaryFile, RemovesOnlyTheTemporariesOfTheTargetThatAnEndedProcessLeft
     }
     const std::string folderByThatName = "fendo.ini." + ended + "-2.tmp";
     fs::create_directory(folder_ / folderByThatName);
+    const std::string linkByThatName = "fendo.ini." + ended + "-3.tmp";
+    fs::create_symlink("fendo.ini", folder_ / linkByThatName);
 
     fakes::AsNobody(folder_, [this] { return files::RemoveStaleTemporaries(path_), true; });
 
     std::vector<std::string> expected = kept;
     expected.push_back(folderByThatName);
+    expected.push_back(linkByThatName);
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(FolderEntries(), expected);
 }

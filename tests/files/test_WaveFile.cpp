@@ -74,7 +74,8 @@ TEST_F(WaveFileTest, EveryPlainWaveIsPlayable) {
     for (const std::string& format :
          {Format(1, 1, 22050, 16), Format(1, 8, 44100, 8), Format(3, 1, 48000, 32),
           Extensible(1, 1, 22050, 16), Extensible(1, 2, 44100, 24), Extensible(3, 1, 48000, 32),
-          Format(7, 1, 8000, 8), Format(6, 1, 8000, 8)}) {
+          Format(7, 1, 8000, 8), Format(6, 1, 8000, 8), Format(1, 1, 44100, 32),
+          Format(1, 1, 1000, 16), Format(1, 1, 384000, 16)}) {
         EXPECT_TRUE(Check(Riff(Chunk("fmt ", format) + data))) << testing::PrintToString(format);
     }
 }
@@ -121,6 +122,11 @@ TEST_F(WaveFileTest, AnythingElseIsNot) {
          {Format(2, 1, 22050, 4), Format(1, 0, 22050, 16), Format(1, 9, 44100, 8),
           Format(7, 1, 8000, 16), Extensible(7, 1, 8000, 8),
           Extensible(1, 1, 22050, 16, 22, "a foreign GUID"), Extensible(1, 1, 22050, 16, 21),
+          Extensible(1, 1, 22050, 16, 22,
+                     std::string("\1\0\0\0\x10\0\x80\0\0\xAA\0\x38\x9B\x71", 14)),
+          Extensible(1, 1, 22050, 16, 22,
+                     std::string("\0\0\0\0\x10\0\x80\0\0\xAA\0\x38\x9B\x72", 14)),
+          Format(1, 1, 999, 16), Format(1, 1, 384001, 16),
           Format(0xFFFE, 1, 22050, 16) + Le16(22)}) {
         EXPECT_FALSE(Check(Riff(Chunk("fmt ", format) + Chunk("data", samples))))
             << testing::PrintToString(format);

@@ -21,7 +21,8 @@ TEST(KeyMap, EachKeyGetsItsWindowsCodeWhateverTheShiftState) {
     const Key keys[] = {
         {Qt::Key_A, kNone, 65}, {Qt::Key_A, kShift, 65}, {Qt::Key_Z, kNone, 90},
         {Qt::Key_0, kNone, 48}, {Qt::Key_9, kNone, 57}, {Qt::Key_Exclam, kShift, 49},
-        {Qt::Key_ParenRight, kShift, 48},
+        {Qt::Key_ParenRight, kShift, 48}, {Qt::Key_ParenLeft, kShift, 57},
+        {Qt::Key_Asterisk, kShift, 56}, {Qt::Key_AltGr, kNone, 18},
         // The keypad has codes of its own; the same symbols on the main block are punctuation.
         {Qt::Key_0, kKeypad, 96}, {Qt::Key_5, kKeypad, 101}, {Qt::Key_9, kKeypad, 105},
         {Qt::Key_Asterisk, kKeypad, 106}, {Qt::Key_Plus, kKeypad, 107},
@@ -35,8 +36,9 @@ TEST(KeyMap, EachKeyGetsItsWindowsCodeWhateverTheShiftState) {
         {Qt::Key_Home, kNone, 36}, {Qt::Key_Left, kNone, 37}, {Qt::Key_Up, kNone, 38},
         {Qt::Key_Right, kNone, 39}, {Qt::Key_Down, kNone, 40}, {Qt::Key_Insert, kNone, 45},
         {Qt::Key_Delete, kNone, 46}, {Qt::Key_Space, kNone, 32}, {Qt::Key_Return, kNone, 13},
+        {Qt::Key_Tab, kNone, 9}, {Qt::Key_Backtab, kShift, 9},
         {Qt::Key_Shift, kShift, 16}, {Qt::Key_Control, Qt::ControlModifier, 17},
-        {Qt::Key_F1, kNone, 112}, {Qt::Key_F12, kNone, 123},
+        {Qt::Key_F1, kNone, 112}, {Qt::Key_F12, kNone, 123}, {Qt::Key_F24, kNone, 135},
         // Keys without a code.
         {Qt::Key_unknown, kNone, 0}, {Qt::Key_VolumeUp, kNone, 0},
     };

@@ -32,8 +32,8 @@ TEST(QtEventPump, WaitArmsAPreciseTimerForTheWholeMillisecondsLeft) {
     platform::QtEventPump pump(clock);
     FiredTimers timers;
     QCoreApplication::instance()->installEventFilter(&timers);
-    // 1999, 2000 and 1700 microseconds before the counter reads 2.
-    for (const auto& [atUs, armedMs] : {std::pair{1, 1}, {0, 2}, {300, 1}}) {
+    // 1999, 2000, 1700 and 1000 microseconds before the counter reads 2.
+    for (const auto& [atUs, armedMs] : {std::pair{1, 1}, {0, 2}, {300, 1}, {1000, 1}}) {
         nowUs = atUs;
         timers.fired.clear();
         // Another event may end a wait before the timer does.
