@@ -178,4 +178,33 @@ TEST_F(AtomicWrite, ASaveCutShortKeepsTheOldFileAndTheNextSaveClearsUp) {
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"fendo.ini"});
 }
 
+// The update writes where it read or nowhere: a folder moved away meanwhile
+// keeps what it held, and what took its name gets nothing.
+TEST_F(AtomicWrite, AnUpdateWritesNothingOnceItsFolderWasMovedAway) {
+    const fs::path moved = folder_.string() + ".moved";
+    for (const bool fileThere : {true, false}) {
+        SCOPED_TRACE(fileThere ? "file there" : "no file yet");
+        if (fileThere) {
+            WriteRaw("[S]\r\nA=1\r\n");
+        }
+        files::FileUpdate update(path_, 1024);
+        fs::rename(folder_, moved);
+        fs::create_directory(folder_);
+        EXPECT_FALSE(update.Replace("[S]\r\nA=2\r\n"));
+        EXPECT_EQ(fakes::ReadBytes(moved / "fendo.ini").value_or("none"),
+                  fileThere ? "[S]\r\nA=1\r\n" : "none");
+        EXPECT_TRUE(fs::is_empty(folder_));
+        fs::remove_all(folder_);
+        fs::rename(moved, folder_);
+        fs::remove(path_);
+    }
+}
+
+// Files under /proc say they are empty and then read on: the limit holds
+// for what is read, not for the size first seen.
+TEST(ReadWholeFile, AFileThatReadsLongerThanItsSizeIsTooLarge) {
+    EXPECT_EQ(files::ReadWholeFile("/proc/self/status", 16).state, files::FileState::kTooLarge);
+    EXPECT_EQ(files::ReadWholeFile("/proc/self/status", 1048576).state, files::FileState::kRead);
+}
+
 }  // namespace
