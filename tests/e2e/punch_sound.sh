@@ -106,6 +106,7 @@ for first in "${burstStarts[@]}"; do
     lags+=("$(sound_ms $((first - clickMarks[click])))")
 done
 e2e_log "lag of each burst behind its click (ms): ${lags[*]}"
+echo "first punch: ${lags[0]} ms behind its click"
 read -r lagMin lagMax < <(printf '%s\n' "${lags[@]}" | sort -n | awk 'NR == 1 { a = $1 } { b = $1 } END { print a, b }')
 ((lagMax <= LAG_MAX_MS)) || e2e_fail "a burst lags its click by $lagMax ms"
 ((lagMax - lagMin <= LAG_SPREAD_MS)) || e2e_fail "the bursts lose the clicks' rhythm: lags $lagMin..$lagMax ms"
