@@ -6,13 +6,13 @@
 #include "files/AppFolder.h"
 #include "files/SettingsLocation.h"
 #include "platform/SaveBeforeExit.h"
+#include "platform/SoundModule.h"
 #include "platform/StdRandom.h"
 #include "platform/SteadyClock.h"
 #include "platform/qt/ExitSignals.h"
 #include "platform/qt/FatalError.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtMessageBox.h"
-#include "platform/qt/QtSound.h"
 #include "windows/Program.h"
 #include "windows/WindowFonts.h"
 
@@ -34,8 +34,9 @@ int main(int argc, char* argv[]) {
     platform::QtEventPump pump(clock);
     platform::QtMessageBox messages([] { return QApplication::activeWindow(); });
     windows::window_fonts::CheckReadable(windows::window_fonts::UiCharacters(), messages);
-    platform::QtSound sound;
     const std::string appFolder = files::AppFolder();
+    // Loaded when the first game starts: the title window never needs it.
+    platform::SoundModule sound(platform::SoundModulePaths(appFolder));
 
     // With no place for the settings file the results last this session only.
     game::Game game(

@@ -58,6 +58,9 @@ void Game::RaiseStressUnderJudge() {
 void Game::InitGame(graphics::Surface& picMain, graphics::Surface& picFendor,
                     graphics::Surface& picPunch, graphics::Surface& picMirror) {
     GameState& g = state_;
+    // Getting the sound ready may take a moment: before the first roster
+    // frame it goes unnoticed, and the first punch plays at once.
+    world_.sound.Prepare();
     world_.random.ReseedFromClock();
 
     g.PlayField = &picMain;

@@ -31,6 +31,7 @@ TEST_F(MainCycleTest, InitGame_ResetsTheRunningGameButKeepsRecordsAndControls) {
     // The first roster frame is already drawn, so the phase has flipped once.
     EXPECT_TRUE(g.AnimPhase);
     EXPECT_EQ(random.reseeds, 1);
+    EXPECT_EQ(sound.prepares, 1);
 }
 
 TEST_F(MainCycleTest, InitGame_ReusesTheSixFendorObjects) {

@@ -4,7 +4,8 @@
 # beating with slow alternating clicks every hit must count and be heard as
 # one loud burst, each after the same short lag behind its click. Then, in a
 # game each, the same sound behind an EXTENSIBLE header must be heard as
-# loud, and a file that is no wave at all as the short stand-in tone.
+# loud, and a file that is no wave at all as the short stand-in tone. The
+# stream names the game to mixers, keeping what the player set for it.
 # shellcheck source=lib/harness.bash
 source "$(dirname "$0")/lib/harness.bash"
 # shellcheck source=lib/beating.bash
@@ -54,6 +55,8 @@ dbfs() {
 
 sound_start_server
 sound_start_recording
+# A property the player set for every sound client, on a key the game sets too.
+export PULSE_PROP="application.id='player.choice'"
 e2e_start_game
 beating_pointer_aside
 
@@ -73,6 +76,8 @@ for ((i = 0; i < HITS; i++)); do
     clickMarks+=("$(sound_mark)")
     xdotool click --delay 0 "${buttons[i % 2]}"
     sleep "$HIT_GAP_SECONDS"
+    # A punch's stream stays open until the next punch replaces it.
+    ((i == 1)) && pactl list sink-inputs >"$WORK/sink-inputs.txt"
 done
 e2e_log "$HITS alternating clicks sent, ${HIT_GAP_SECONDS} s apart"
 gotBox=$(e2e_wait_window '^Got ' 12) || e2e_fail "no box captioned 'Got ...' after the beating"
@@ -85,6 +90,14 @@ echo "punch sound: peak $peak ($(dbfs "$peak") dBFS), ${#burstStarts[@]} bursts 
 while read -r _ first last level; do
     e2e_log "burst at $(sound_ms "$first") ms, $(sound_ms $((last - first))) ms long, peak $level"
 done < <(grep '^burst' <<<"$heard")
+
+echo "the punch's stream, as mixers see it:"
+sed -n 's/^\t*\(application\.name\|application\.icon_name\|application\.id\|media\.role\) = /  \1 = /p' \
+    "$WORK/sink-inputs.txt"
+for property in 'application.name = "Fendo"' 'application.icon_name = "io.github.fendo.Fendo"' \
+    'media.role = "game"' 'application.id = "player.choice"'; do
+    grep -qF "$property" "$WORK/sink-inputs.txt" || e2e_fail "no stream with $property"
+done
 
 maxHits=$(e2e_ini_value "$INI" Scores MaxHits)
 ((maxHits == HITS)) || e2e_fail "the beating counted $maxHits hits for $HITS alternating clicks"
@@ -106,6 +119,7 @@ for first in "${burstStarts[@]}"; do
     lags+=("$(sound_ms $((first - clickMarks[click])))")
 done
 e2e_log "lag of each burst behind its click (ms): ${lags[*]}"
+echo "first punch: ${lags[0]} ms behind its click"
 read -r lagMin lagMax < <(printf '%s\n' "${lags[@]}" | sort -n | awk 'NR == 1 { a = $1 } { b = $1 } END { print a, b }')
 ((lagMax <= LAG_MAX_MS)) || e2e_fail "a burst lags its click by $lagMax ms"
 ((lagMax - lagMin <= LAG_SPREAD_MS)) || e2e_fail "the bursts lose the clicks' rhythm: lags $lagMin..$lagMax ms"

@@ -147,6 +147,8 @@ public:
 class FakeSound final : public platform::Sound {
 public:
     std::vector<std::string> played;
+    int prepares = 0;
+    void Prepare() override { ++prepares; }
     void PlayAsync(const std::string& wavePath) override { played.push_back(wavePath); }
 };
 

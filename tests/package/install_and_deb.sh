@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.bash"
 package_setup "$@"
 
 package_install
-for path in lib/fendo/fendo lib/fendo/fdata/default_m.bmp lib/fendo/fdata/default_p.wav \
+for path in lib/fendo/fendo lib/fendo/modules/libfendo_sound.so lib/fendo/fdata/default_m.bmp lib/fendo/fdata/default_p.wav \
     share/metainfo share/applications share/man/man6/fendo.6.gz share/doc/fendo/copyright; do
     [[ -e $PREFIX/$path ]] || e2e_fail "the install lacks $path"
 done
@@ -63,6 +63,7 @@ e2e_log "made $(basename "$deb") and $(basename "$tarball")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
+# Qt Multimedia's package is found through the sound module, which links it.
 for needed in libqt6widgets6 libqt6multimedia6 libc6 fonts-liberation fonts-dejavu-core; do
     [[ $depends == *"$needed"* ]] || e2e_fail "the .deb does not depend on $needed"
 done
@@ -72,6 +73,8 @@ echo "--- files the .deb installs"
 dpkg-deb -c "$deb" | awk '$NF !~ /\/$/ { print $NF }' | sed 's|^\./|/|'
 tar -tzf "$tarball" >"$WORK/tarball.list" || e2e_fail "the .tar.gz cannot be read"
 grep -q '/lib/fendo/fdata/default_c.bmp$' "$WORK/tarball.list" || e2e_fail "the .tar.gz lacks the data folder"
+grep -q '/lib/fendo/modules/libfendo_sound.so$' "$WORK/tarball.list" ||
+    e2e_fail "the .tar.gz lacks the sound module"
 
 # Root gets a reminder it may ignore; errors fail the test, warnings are shown.
 lintian --no-tag-display-limit "$deb" 2>&1 | grep -v 'root privileges' | tee "$WORK/lintian.log"
@@ -80,6 +83,8 @@ e2e_log "lintian: $(grep -c '^E:' "$WORK/lintian.log") errors, $(grep -c '^W:' "
 
 unpacked=$WORK/unpacked
 dpkg-deb -x "$deb" "$unpacked"
+# Qt Multimedia comes with the sound module, when a game starts, never with the program.
+! ldd "$unpacked/usr/lib/fendo/fendo" | grep -i multimedia || e2e_fail "the program links Qt Multimedia"
 package_start deb "$unpacked/usr/games/fendo"
 package_stop
 e2e_log "PASS"

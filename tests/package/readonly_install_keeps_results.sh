@@ -2,9 +2,10 @@
 # An installed game whose folder the player cannot write to still keeps its
 # best results: a beating's hits are in the user's data folder after the game
 # closes, and a second run reads them back (it saves what it loaded, so a
-# value lost on the way would come back as 0). A data home shared with others
-# is passed over: another user's open fendo/ there, with a fendo.ini linked to
-# a private file of the player's, leaves that file as it was.
+# value lost on the way would come back as 0). It finds its sound module in
+# the install. A data home shared with others is passed over: another user's
+# open fendo/ there, with a fendo.ini linked to a private file of the
+# player's, leaves that file as it was.
 # shellcheck source=lib.bash
 source "$(dirname "$0")/lib.bash"
 # shellcheck source=../e2e/lib/beating.bash
@@ -75,6 +76,8 @@ close_game() {
 e2e_start_game
 beating_pointer_aside
 beat_a_fendor_and_quit
+# The game found its sound module where the install put it, from wherever the prefix is.
+! grep 'without sound' "$WORK"/game*.log || e2e_fail "the installed game played without sound"
 [[ ! -e $gameFolder/fendo.ini ]] || e2e_fail "a settings file appeared in the read-only game folder"
 cmp "$WORK/secret-before" "$secret" || e2e_fail "the game wrote through a link planted in $shared"
 [[ -f $kept ]] || e2e_fail "the best results were lost: no $kept"

@@ -19,7 +19,7 @@
 #include "files/AppFolder.h"
 #include "files/ProfileFile.h"
 #include "platform/InputCodes.h"
-#include "platform/qt/QtSound.h"
+#include "sound/QtSound.h"
 #include "windows/GameWindow.h"
 #include "windows/TitleWindow.h"
 
@@ -103,7 +103,7 @@ std::string CaseName(const testing::TestParamInfo<Case>& info) {
 class WholeVisit : public fakes::GameFixture, public testing::WithParamInterface<Case> {
 protected:
     int beeps = 0;
-    platform::QtSound realSound{[this] { ++beeps; }};
+    sound::QtSound realSound{[this] { ++beeps; }};
 
     void SetUp() override {
         GameFixture::SetUp();

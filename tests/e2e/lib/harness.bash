@@ -33,8 +33,8 @@ e2e_elapsed() {
     awk -v a="$now" -v b="$E2E_T0" 'BEGIN { printf "%.1f", (a - b) / 1e9 }'
 }
 
-# The program and its data are copied so the settings file it writes beside
-# itself lands in a scratch folder, never in the build tree.
+# The program, the sound module and the data are copied so the settings file
+# it writes beside itself lands in a scratch folder, never in the build tree.
 e2e_setup() {
     if [[ $# -ne 2 || ! -x $1 || ! -x $2 ]]; then
         echo "usage: $0 <fendo executable> <fendo_probe executable>" >&2
@@ -53,6 +53,7 @@ e2e_setup() {
     trap 'exit 1' INT TERM HUP
 
     cp "$program" "$WORK/fendo"
+    cp "$(dirname "$program")"/*.so "$WORK/"
     cp -r "$(dirname "$program")/fdata" "$WORK/fdata"
     FDATA=$WORK/fdata
     INI=$WORK/fendo.ini

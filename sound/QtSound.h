@@ -11,9 +11,9 @@
 class QAudioSink;
 class QBuffer;
 
-namespace platform {
+namespace sound {
 
-class QtSound final : public Sound {
+class QtSound final : public platform::Sound {
 public:
     // A file that cannot play sounds `fallback` instead; without one, a short
     // tone through the same output as the punch, heard where a system beep
@@ -23,6 +23,9 @@ public:
     QtSound(const QtSound&) = delete;
     QtSound& operator=(const QtSound&) = delete;
 
+    // Connects to the sound server, which takes some milliseconds, so that
+    // the first punch does not wait for it.
+    void Prepare() override;
     void PlayAsync(const std::string& wavePath) override;
 
 private:
@@ -40,4 +43,4 @@ private:
     std::unique_ptr<QAudioSink> sink_;
 };
 
-}  // namespace platform
+}  // namespace sound

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/qt/QtSound.h"
+#include "sound/QtSound.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ TEST(QtSound, MissingOrUnplayableFileSoundsTheFallbackInstead) {
         QCoreApplication::applicationDirPath().toStdString() + "/fdata/default_p.wav", path,
         std::filesystem::copy_options::overwrite_existing);
     int fallbacks = 0;
-    platform::QtSound sound([&] { ++fallbacks; });
+    sound::QtSound sound([&] { ++fallbacks; });
     sound.PlayAsync(path.string());
     EXPECT_EQ(fallbacks, 0);
     std::ofstream(path) << "RIFF\x10\0\0\0WAVEthis is not a wave file";
@@ -33,7 +33,7 @@ TEST(QtSound, OurPunchSoundPlaysWithoutTheFallbackEvenWithoutAnAudioDevice) {
                       "fdata" / "default_p.wav";
     ASSERT_TRUE(std::filesystem::exists(path));
     int fallbacks = 0;
-    platform::QtSound sound([&] { ++fallbacks; });
+    sound::QtSound sound([&] { ++fallbacks; });
     for (int i = 0; i < 20; ++i) {
         sound.PlayAsync(path.string());
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

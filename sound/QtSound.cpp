@@ -1,4 +1,4 @@
-#include "platform/qt/QtSound.h"
+#include "sound/QtSound.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
@@ -12,7 +12,7 @@
 
 #include "files/WaveFile.h"
 
-namespace platform {
+namespace sound {
 namespace {
 
 // Qt plays 8-, 16- and 32-bit integers and 32-bit floats; 24-bit samples
@@ -87,6 +87,10 @@ bool QtSound::Load(const std::string& wavePath) {
     return true;
 }
 
+void QtSound::Prepare() {
+    QMediaDevices::defaultAudioOutput();
+}
+
 void QtSound::PlayAsync(const std::string& wavePath) {
     // Checked on every play, as the file may change while the game runs; the
     // check reads the chunk headers through one small block and never waits,
@@ -126,4 +130,4 @@ void QtSound::Play(const QAudioFormat& format, const QByteArray& samples) {
     sink_->start(playing_.get());
 }
 
-}  // namespace platform
+}  // namespace sound
