@@ -84,9 +84,11 @@ e2e_cleanup() {
 }
 
 # Xvfb picks a free display itself and reports it once it accepts clients.
+# Without -noreset it resets whenever its last client leaves, and a program
+# started in that moment finds no display.
 e2e_start_xvfb() {
     local -r numberFile=$WORK/display
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$numberFile" \
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 800x600x24 3>"$numberFile" \
         >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local -r deadline=$(e2e_deadline 10)
