@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QSessionManager>
+#include <QTimer>
 
 #include "arithmetic/CheckedMath.h"
 #include "core/Game.h"
@@ -33,7 +34,11 @@ int main(int argc, char* argv[]) {
     platform::StdRandom random;
     platform::QtEventPump pump(clock);
     platform::QtMessageBox messages([] { return QApplication::activeWindow(); });
-    windows::window_fonts::CheckReadable(windows::window_fonts::UiCharacters(), messages);
+    // Queued, so it runs once the title window is up: the faces it loads are the ones that
+    // window's first paint needs anyway, and a box it shows comes over the texts it is about.
+    QTimer::singleShot(0, &app, [&messages] {
+        windows::window_fonts::CheckReadable(windows::window_fonts::UiCharacters(), messages);
+    });
     platform::QtSound sound;
     const std::string appFolder = files::AppFolder();
 
