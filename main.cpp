@@ -14,6 +14,7 @@
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtSound.h"
+#include "windows/FontConfigWarmUp.h"
 #include "windows/Program.h"
 #include "windows/WindowFonts.h"
 
@@ -23,11 +24,13 @@ int main(int argc, char* argv[]) {
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     // Wayland desktops match a window to its launcher by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(FENDO_APP_ID));
+    windows::FontConfigWarmUp fontConfigWarmUp;
     QApplication app(argc, argv);
     // Between the title window and the game window no window is open: the
     // program ends only when the title window closes for good.
     app.setQuitOnLastWindowClosed(false);
     arithmetic::SetOverflowHandler(&platform::ShowOverflowAndAbort);
+    fontConfigWarmUp.Wait();
     windows::window_fonts::RegisterSubstitutes();
 
     platform::SteadyClock clock;
