@@ -17,6 +17,9 @@ readonly START_LIMIT_MS=100
 readonly MEMORY_LIMIT_MB=50
 # A window is mapped before its first paint has allocated what painting needs.
 readonly SETTLE_SECONDS=0.3
+# Between one program's end and the next start, so that the exit of the one
+# and the X server's clean-up after it are not timed as the other's start-up.
+readonly PAUSE_SECONDS=0.2
 readonly BARE_CAPTION="Bare Qt window -Biography of Fendors-"
 
 scripts/install-deps.sh build test
@@ -41,6 +44,7 @@ timed_start() {
     local deadline
     deadline=$(e2e_deadline 5)
     until [[ -s $watch ]] || ! e2e_before "$deadline"; do sleep 0.01; done
+    sleep "$PAUSE_SECONDS"
     local -r start=$(date +%s%N)
     GAME_RUNS=$((${GAME_RUNS:-0} + 1))
     setsid "$WORK/$program" >"$WORK/game$GAME_RUNS.log" 2>&1 &
