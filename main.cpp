@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QSessionManager>
+#include <QTimer>
 
 #include "arithmetic/CheckedMath.h"
 #include "core/Game.h"
@@ -13,6 +14,7 @@
 #include "platform/qt/FatalError.h"
 #include "platform/qt/QtEventPump.h"
 #include "platform/qt/QtMessageBox.h"
+#include "windows/FontConfigWarmUp.h"
 #include "windows/Program.h"
 #include "windows/WindowFonts.h"
 
@@ -22,18 +24,24 @@ int main(int argc, char* argv[]) {
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     // Wayland desktops match a window to its launcher by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(FENDO_APP_ID));
+    windows::FontConfigWarmUp fontConfigWarmUp;
     QApplication app(argc, argv);
     // Between the title window and the game window no window is open: the
     // program ends only when the title window closes for good.
     app.setQuitOnLastWindowClosed(false);
     arithmetic::SetOverflowHandler(&platform::ShowOverflowAndAbort);
+    fontConfigWarmUp.Wait();
     windows::window_fonts::RegisterSubstitutes();
 
     platform::SteadyClock clock;
     platform::StdRandom random;
     platform::QtEventPump pump(clock);
     platform::QtMessageBox messages([] { return QApplication::activeWindow(); });
-    windows::window_fonts::CheckReadable(windows::window_fonts::UiCharacters(), messages);
+    // Queued, so it runs once the title window is up: the faces it loads are the ones that
+    // window's first paint needs anyway, and a box it shows comes over the texts it is about.
+    QTimer::singleShot(0, &app, [&messages] {
+        windows::window_fonts::CheckReadable(windows::window_fonts::UiCharacters(), messages);
+    });
     const std::string appFolder = files::AppFolder();
     // Loaded when the first game starts: the title window never needs it.
     platform::SoundModule sound(platform::SoundModulePaths(appFolder));

@@ -11,14 +11,14 @@
 #include "windows/PictureBox.h"
 #include "windows/QtText.h"
 #include "windows/StatusTexts.h"
+#include "windows/WindowFonts.h"
 
 namespace windows {
 
 GameWindow::GameWindow(game::Game& game, platform::EventPump& pump)
     : game_(game), pump_(pump), ui_(std::make_unique<Ui::GameWindow>()) {
     ui_->setupUi(this);
-    // The form's fonts come from its style sheet: apply them before anything measures a label.
-    ensurePolished();
+    window_fonts::ApplyFormPixelSizes(*this);
     PictureBox* picMain = ui_->picMain;
     picMain->SetSurface(picMainSurface_);
     picMain->onKeyDown = [this](int16_t key, int16_t shift) { picMain_KeyDown(key, shift); };

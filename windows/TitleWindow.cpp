@@ -12,6 +12,7 @@
 #include "ui_TitleWindow.h"
 #include "windows/QtText.h"
 #include "windows/TitleTexts.h"
+#include "windows/WindowFonts.h"
 
 namespace windows {
 
@@ -20,6 +21,7 @@ using platform::VirtualKey;
 TitleWindow::TitleWindow(game::Game& game, QWidget* parent)
     : QWidget(parent), game_(game), ui_(std::make_unique<Ui::TitleWindow>()) {
     ui_->setupUi(this);
+    window_fonts::ApplyFormPixelSizes(*this);
     for (int index = 0; index < game::kInputModeCount; ++index) {
         connect(ModeOption(index), &QRadioButton::toggled, this, [this, index](bool checked) {
             if (checked) {

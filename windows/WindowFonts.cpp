@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
+#include <QVariant>
 #include <array>
 #include <string_view>
 
@@ -62,6 +63,20 @@ QFont WindowFont() {
     QFont font(QStringLiteral("MS UI Gothic"));
     font.setPixelSize(12);
     return font;
+}
+
+void ApplyFormPixelSizes(QWidget& window) {
+    QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    // The window first: its widgets without a size of their own take its size.
+    widgets.prepend(&window);
+    for (QWidget* widget : widgets) {
+        const QVariant pixels = widget->property("pixelSize");
+        if (pixels.isValid()) {
+            QFont font = widget->font();
+            font.setPixelSize(pixels.toInt());
+            widget->setFont(font);
+        }
+    }
 }
 
 QString UiCharacters() {

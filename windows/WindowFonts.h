@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringView>
+#include <QWidget>
 #include <cstdio>
 
 #include "platform/MessageBox.h"
@@ -17,6 +18,12 @@ void RegisterSubstitutes();
 
 // The face the layouts ask for by default, at the size they ask for it.
 QFont WindowFont();
+
+// Gives the window and each widget in it whose form sets a `pixelSize`
+// property a font of that many pixels. Designer's font property holds points,
+// which would grow with the screen's DPI; the forms say the family there and
+// the size in pixels beside it. Call after setupUi, before any text is set.
+void ApplyFormPixelSizes(QWidget& window);
 
 // Every character of the texts the windows and the game show, as the build
 // collected them for the font.

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,6 +85,31 @@ protected:
         EXPECT_EQ(box->palette(), expected);
     }
 };
+
+TEST_F(TitleWindowTest, Layout_FontsInPixelsAndTheVersionInWhiteOnGrey) {
+    Open();
+    struct Font {
+        const char* control;
+        int pixels;
+        const char* family;
+    };
+    const Font fonts[] = {
+        {"cmdGo", 12, "Fendo UI Gothic"},          {"fraPunishKey", 12, "Fendo UI Gothic"},
+        {"lblHowToSelect", 12, "Fendo UI Gothic"}, {"lblVersion", 16, "Liberation Mono"},
+        {"lblHi", 11, "Liberation Sans"},          {"lblHPS", 11, "Liberation Sans"},
+        {"txtPunishKey0", 16, "Fendo UI Gothic"},  {"lblPunishKey1", 12, "Fendo UI Gothic"},
+    };
+    for (const Font& f : fonts) {
+        const QFont font = Find(f.control)->font();
+        EXPECT_EQ(font.pixelSize(), f.pixels) << f.control;
+        EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(f.family)) << f.control;
+    }
+    const QLabel* version = Find<QLabel>("lblVersion");
+    EXPECT_TRUE(version->autoFillBackground());
+    EXPECT_EQ(version->palette().color(QPalette::Inactive, QPalette::WindowText),
+              QColor(255, 255, 255));
+    EXPECT_EQ(version->palette().color(QPalette::Active, QPalette::Window), QColor(64, 64, 64));
+}
 
 TEST_F(TitleWindowTest, FirstStart_WithoutAFile) {
     Open();

@@ -8,6 +8,17 @@
 namespace probe {
 namespace {
 
+XErrorHandler previousErrorHandler = nullptr;
+
+// A window can be gone by the time its caption is read, a short-lived one of
+// another program for instance: it is not the one awaited, and no reason to stop.
+int IgnoreGoneWindows(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow) {
+        return 0;
+    }
+    return previousErrorHandler != nullptr ? previousErrorHandler(display, error) : 0;
+}
+
 int64_t NowNs() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
@@ -37,6 +48,7 @@ std::string Caption(Display* display, Window window) {
 }  // namespace
 
 void WatchMaps(Display* display) {
+    previousErrorHandler = XSetErrorHandler(&IgnoreGoneWindows);
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     XSync(display, False);
 }
