@@ -59,19 +59,26 @@ inline bool MakeDevice(const fs::path& path) {
     return !error;
 }
 
+// Bound by its name from inside its folder: a socket's address holds at most
+// 107 bytes, which a test folder under a long TMPDIR outgrows.
 inline bool MakeSocket(const fs::path& path) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    if (path.native().size() >= sizeof address.sun_path) {
+    const std::string name = path.filename().string();
+    if (name.size() >= sizeof address.sun_path) {
         return false;
     }
-    std::memcpy(address.sun_path, path.c_str(), path.native().size());
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    std::memcpy(address.sun_path, name.c_str(), name.size());
+    std::error_code error;
+    const fs::path before = fs::current_path(error);
+    fs::current_path(path.parent_path(), error);
+    const int fd = error ? -1 : ::socket(AF_UNIX, SOCK_STREAM, 0);
     const bool bound =
         fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     if (fd >= 0) {
         ::close(fd);
     }
+    fs::current_path(before, error);
     return bound;
 }
 
