@@ -13,7 +13,7 @@
 #include "graphics/BitmapFile.h"
 #include "graphics/SheetSizes.h"
 #include "graphics/Surface.h"
-#include "platform/qt/QtSound.h"
+#include "sound/QtSound.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ int DrawSheet(const std::string& path, int frames) {
 int PlayWave(int argc, char** argv, const std::string& path) {
     QApplication app(argc, argv);
     int fallbacks = 0;
-    platform::QtSound sound([&] { ++fallbacks; });
+    sound::QtSound sound([&] { ++fallbacks; });
     sound.PlayAsync(path);
     QTimer::singleShot(1000, &app, [&] {
         sound.PlayAsync(path);
