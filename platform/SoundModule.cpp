@@ -29,10 +29,6 @@ SoundModule::SoundModule(std::vector<std::string> paths, std::FILE* log)
 
 SoundModule::~SoundModule() = default;
 
-void SoundModule::Unload::operator()(void* library) const {
-    dlclose(library);
-}
-
 void SoundModule::Prepare() {
     if (tried_) {
         return;
@@ -72,12 +68,12 @@ std::string SoundModule::Load() {
     // Every symbol is bound now, so a missing library fails here rather than
     // at a punch. Qt's sound engine keeps threads running in the module's
     // code, so the module stays loaded until the program ends.
-    library_.reset(dlopen(found->c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE));
-    if (!library_) {
+    void* const library = dlopen(found->c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+    if (!library) {
         return dlerror();
     }
     const auto create =
-        reinterpret_cast<decltype(&FendoCreateSound)>(dlsym(library_.get(), kSoundModuleEntry));
+        reinterpret_cast<decltype(&FendoCreateSound)>(dlsym(library, kSoundModuleEntry));
     if (!create) {
         return dlerror();
     }

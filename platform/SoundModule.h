@@ -34,15 +34,11 @@ private:
     // Why the module did not load; empty once it has.
     std::string Load();
 
-    struct Unload {
-        void operator()(void* library) const;
-    };
-
     std::vector<std::string> paths_;
     std::FILE* log_;
     bool tried_ = false;
-    // The module's sound goes before the module that holds its code.
-    std::unique_ptr<void, Unload> library_;
+    // The module stays loaded until the program ends (see Load), so only its
+    // sound is owned here.
     std::unique_ptr<Sound> sound_;
 };
 

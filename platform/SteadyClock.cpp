@@ -13,20 +13,24 @@ int64_t SystemMicroseconds() {
         .count();
 }
 
+// The game's millisecond counter wraps at 2^32, as a 32-bit tick count does.
+int32_t CounterMs(int64_t ms) {
+    return static_cast<int32_t>(static_cast<uint32_t>(ms));
+}
+
 }  // namespace
 
 SteadyClock::SteadyClock(std::function<int64_t()> microseconds)
     : microseconds_(microseconds ? std::move(microseconds) : SystemMicroseconds) {}
 
 int32_t SteadyClock::NowMs() {
-    return static_cast<int32_t>(static_cast<uint32_t>(microseconds_() / 1000));
+    return CounterMs(microseconds_() / 1000);
 }
 
 int64_t SteadyClock::MicrosecondsUntil(int32_t deadlineMs) {
     const int64_t now = microseconds_();
     const int64_t nowMs = now / 1000;
-    const int32_t remainingMs =
-        ElapsedMs(deadlineMs, static_cast<int32_t>(static_cast<uint32_t>(nowMs)));
+    const int32_t remainingMs = ElapsedMs(deadlineMs, CounterMs(nowMs));
     if (remainingMs <= 0) {
         return 0;
     }
