@@ -4,6 +4,7 @@
 #include "Draw.h"
 #include "FendorFigure.h"
 #include "Pictures.h"
+#include "core/RosterLayout.h"
 
 namespace art {
 namespace {
@@ -135,13 +136,13 @@ void CheckCell(PixelMap rows, int lastRow) {
 
 void DrawCell(Canvas& sheet, int part, int frame, PixelMap rows, Flip flip, int drop) {
     CheckCell(rows, drop);
-    DrawPixelMap(sheet, part * 2 * kCellSize + frame * kCellSize, drop, rows, flip);
+    DrawPixelMap(sheet, game::CellX(part) + frame * kCellSize, drop, rows, flip);
 }
 
 }  // namespace
 
 Canvas MakeCharacterSheet() {
-    Canvas sheet(kPartCount * 2 * kCellSize, kCellSize, kTransparent);
+    Canvas sheet(game::CellX(kPartCount), kCellSize, kTransparent);
     // Frame 1 lowers head and torso by a pixel: the bob of a step.
     for (int frame = 0; frame < 2; ++frame) {
         DrawCell(sheet, 0, frame, kTorso, Flip::None, frame);
