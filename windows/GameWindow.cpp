@@ -8,12 +8,14 @@
 
 #include "arithmetic/Rounding.h"
 #include "core/Game.h"
+#include "platform/qt/QtText.h"
 #include "windows/PictureBox.h"
-#include "windows/QtText.h"
 #include "windows/StatusTexts.h"
 #include "windows/WindowFonts.h"
 
 namespace windows {
+
+using platform::Text;
 
 GameWindow::GameWindow(game::Game& game, platform::EventPump& pump)
     : game_(game), pump_(pump), ui_(std::make_unique<Ui::GameWindow>()) {

@@ -9,13 +9,14 @@
 #include "core/Game.h"
 #include "platform/InputCodes.h"
 #include "platform/qt/KeyMap.h"
+#include "platform/qt/QtText.h"
 #include "ui_TitleWindow.h"
-#include "windows/QtText.h"
 #include "windows/TitleTexts.h"
 #include "windows/WindowFonts.h"
 
 namespace windows {
 
+using platform::Text;
 using platform::VirtualKey;
 
 TitleWindow::TitleWindow(game::Game& game, QWidget* parent)

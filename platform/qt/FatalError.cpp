@@ -5,14 +5,14 @@
 #include <cstdlib>
 
 #include "platform/MessageBox.h"
+#include "platform/qt/QtText.h"
 
 namespace platform {
 
 void ShowOverflowAndAbort(std::string_view) {
     if (QApplication::instance() != nullptr) {
-        QMessageBox::critical(
-            nullptr, QString::fromUtf8(kAppTitle.data(), static_cast<qsizetype>(kAppTitle.size())),
-            QStringLiteral("実行時エラー '6':\n\nオーバーフローしました。"));
+        QMessageBox::critical(nullptr, Text(kAppTitle),
+                              QStringLiteral("実行時エラー '6':\n\nオーバーフローしました。"));
     }
     std::abort();
 }

@@ -5,14 +5,13 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "platform/qt/QtText.h"
+
 namespace platform {
 
 void QtMessageBox::Show(std::string_view text, std::string_view caption) {
     QWidget* parent = parentProvider_ ? parentProvider_() : nullptr;
-    QMessageBox box(QMessageBox::NoIcon,
-                    QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, Text(caption), Text(text), QMessageBox::Ok, parent);
     box.setObjectName("fendoMessageBox");
     // Some desktop styles put an icon on every dialog button; the game's boxes stay plain.
     for (QAbstractButton* button : box.buttons()) {

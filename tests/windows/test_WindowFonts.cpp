@@ -16,15 +16,15 @@
 #include "core/Texts.h"
 #include "fakes/GameFixture.h"
 #include "platform/InputCodes.h"
+#include "platform/qt/QtText.h"
 #include "windows/GameWindow.h"
-#include "windows/QtText.h"
 #include "windows/TitleTexts.h"
 #include "windows/TitleWindow.h"
 
 namespace {
 
+using platform::Text;
 using platform::VirtualKey;
-using windows::Text;
 
 // Every window test of this executable sees the fonts the program registers when it starts.
 class WindowFontsEnvironment final : public ::testing::Environment {
